@@ -1,0 +1,32 @@
+#pragma once
+// The component loader: ProgID or class id -> registry -> dlopen of the server
+// path -> DllGetClassObject -> class factory. Loaded servers stay loaded until
+// FreeUnusedLibraries finds that their DllCanUnloadNow answers S_OK.
+
+#include <optional>
+#include <string_view>
+
+#include "platform/com/classfactory.h"
+#include "platform/com/dispatch.h"
+
+namespace kelvo::com {
+
+// HKEY_CLASSES_ROOT\<progid>\CLSID of the system registry.
+std::optional<CLSID> CLSIDFromProgID(std::u16string_view progid);
+
+// The class factory of a registered class. Throws com::Error 429 with a
+// description that names the class and the reason (not registered, server file
+// missing, library not loadable, entry point missing, class not available).
+ComPtr<IClassFactory> GetClassObject(const CLSID& clsid);
+
+// A new instance of a registered class, asked for IDispatch.
+ComPtr<IDispatch> CreateObject(const CLSID& clsid);
+ComPtr<IDispatch> CreateObject(std::u16string_view progid);
+
+// Unloads every loaded server whose DllCanUnloadNow answers S_OK; returns how
+// many were unloaded.
+int FreeUnusedLibraries();
+// Number of server libraries currently loaded.
+int LoadedLibraryCount();
+
+}  // namespace kelvo::com
