@@ -1,8 +1,6 @@
 #include "klvctl32/server/registration.h"
 
-#include <algorithm>
 #include <array>
-#include <cctype>
 #include <string_view>
 
 #include "klvctl32/server/catalogue.h"
@@ -68,23 +66,8 @@ void AddTypeLibEntries(std::vector<RegistryEntry>& out, const std::filesystem::p
   out.push_back({Join(key, "HELPDIR"), "", serverPath.parent_path().string()});
 }
 
-bool SameName(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
-         });
-}
-
-// A key with no value and no key anywhere below it (a file edited by hand may
-// hold a deeper key without its parents).
 bool IsEmptyKey(const com::RegistryTree& tree, std::string_view key) {
-  if (!tree.HasKey(key) || !tree.Values(key).empty()) return false;
-  for (const std::string& other : tree.Keys()) {
-    if (other.size() > key.size() && other[key.size()] == '\\' &&
-        SameName(std::string_view(other).substr(0, key.size()), key)) {
-      return false;
-    }
-  }
-  return true;
+  return tree.HasKey(key) && tree.SubKeys(key).empty() && tree.Values(key).empty();
 }
 
 }  // namespace
