@@ -52,6 +52,7 @@ class Variant {
   friend bool operator==(const Variant& a, const Variant& b);
 
  private:
+  double NumericValue() const;  // the value as a number, for every numeric conversion
   struct NullTag {
     friend bool operator==(NullTag, NullTag) { return true; }
   };
