@@ -43,7 +43,10 @@ class LibraryTable {
     const std::scoped_lock lock(mutex_);
     if (const auto it = libraries_.find(key); it != libraries_.end()) return it->second;
     void* handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (handle == nullptr) CantCreate(subject, ": cannot load " + path.string() + ": " + ::dlerror());
+    if (handle == nullptr) {
+      const char* why = ::dlerror();
+      CantCreate(subject, ": cannot load " + path.string() + ": " + (why != nullptr ? why : "unknown error"));
+    }
     libraries_.emplace(key, handle);
     return handle;
   }
