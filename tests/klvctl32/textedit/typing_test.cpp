@@ -1,5 +1,5 @@
-// Typing: characters go in through KeyPress, the caret jumps over literals,
-// and a full field, a refused character or a too-wide text beeps.
+// Typing through KeyPress and moving the caret: literal jumps, and the beeps
+// of a full field, a refused character or a too-wide text.
 
 #include <gtest/gtest.h>
 
@@ -20,7 +20,6 @@ TEST(Typing, DigitsFillTheMaskAndTheCaretJumpsTheLiteral) {
   EXPECT_EQ(e.model.Text(), u"12/34");
   EXPECT_EQ(carets, (std::vector<int>{1, 3, 4, 5}));
   EXPECT_EQ(e.view.Count("Changed"), 4);
-  EXPECT_EQ(e.view.Count("Beep"), 0);
 }
 
 TEST(Typing, AnAcceptedCharacterRaisesItsEventsInOrder) {
@@ -31,20 +30,22 @@ TEST(Typing, AnAcceptedCharacterRaisesItsEventsInOrder) {
                              "Mark(dcDataValue)", "KeyDown(0,0)"}));
 }
 
-TEST(Typing, AFullFieldBeepsAndChangesNothing) {
-  Edit e(u"99/99", 5, u"12/34", 5);
-  e.view.Clear();
-  e.Type(u"5");
+TEST(Typing, InsertsAndPushesTheFollowingCharactersAlong) {
+  Edit e(u"99/99", 5, u"13/4", 1);
+  e.Type(u"2");
   EXPECT_EQ(e.s.StoredText, u"12/34");
-  EXPECT_EQ(e.view.log, (Log{"KeyPress(53)", "Beep"}));
 }
 
-TEST(Typing, NoFreePlaceholderLeftBeeps) {
-  Edit e(u"", 3, u"abc", 1);
-  e.Type(u"x");
-  EXPECT_EQ(e.s.StoredText, u"abc");
-  EXPECT_EQ(e.view.Count("Beep"), 1);
-  EXPECT_EQ(e.view.Count("Changed"), 0);
+TEST(Typing, AFullFieldOrARefusedCharacterBeepsAndChangesNothing) {
+  Edit full(u"99/99", 5, u"12/34", 5);
+  full.view.Clear();
+  full.Type(u"5");
+  EXPECT_EQ(full.s.StoredText, u"12/34");
+  EXPECT_EQ(full.view.log, (Log{"KeyPress(53)", "Beep"}));
+  Edit refused(u"99/99", 5, u"", 0);
+  refused.Type(u"a");
+  EXPECT_EQ(refused.view.Count("Beep"), 1);
+  EXPECT_EQ(refused.view.Count("Changed"), 0);
 }
 
 TEST(Typing, ADateWithAnEmptyMonthRefusesOnceTheYearIsFull) {
@@ -54,51 +55,18 @@ TEST(Typing, ADateWithAnEmptyMonthRefusesOnceTheYearIsFull) {
   EXPECT_EQ(e.view.Count("Beep"), 1);
 }
 
-TEST(Typing, InsertsAndPushesTheFollowingCharactersAlong) {
-  Edit e(u"99/99", 5, u"13/4", 1);
-  e.Type(u"2");
-  EXPECT_EQ(e.s.StoredText, u"12/34");
-  EXPECT_EQ(e.s.CursorPos, 3);
-}
-
-TEST(Typing, ARefusedCharacterBeepsOnce) {
-  Edit e(u"99/99", 5, u"", 0);
-  e.view.Clear();
-  e.Type(u"a");
-  EXPECT_EQ(e.view.log, (Log{"KeyPress(97)", "Beep"}));
-}
-
 TEST(Typing, TextWiderThanTheControlIsRefused) {
   Edit e(u"", 30, u"abcd", 4);
-  // 4 characters of 100 twips plus one more leave less than 7 pixels.
-  e.view.innerWidth = 500 + 7 * 15 - 1;
+  e.view.innerWidth = 500 + 7 * 15 - 1;  // five 100-twip characters and 7 pixels
   e.Type(u"e");
-  EXPECT_EQ(e.s.StoredText, u"abcd");
   EXPECT_EQ(e.view.Count("Beep"), 1);
+  e.view.shadow = true;
   e.view.innerWidth = 500 + 7 * 15;
+  e.Type(u"e");
+  EXPECT_EQ(e.view.Count("Beep"), 2);  // the shadow takes 5 more pixels
+  e.view.shadow = false;
   e.Type(u"e");
   EXPECT_EQ(e.s.StoredText, u"abcde");
-}
-
-TEST(Typing, TheShadowTakesFivePixelsOfWidth) {
-  Edit e(u"", 30, u"abcd", 4);
-  e.view.innerWidth = 500 + 7 * 15;
-  e.view.shadow = true;
-  e.Type(u"e");
-  EXPECT_EQ(e.view.Count("Beep"), 1);
-}
-
-TEST(Typing, TheCaretMustStayLeftOfTheRightMargin) {
-  // Trailing spaces take no room in the width test but push the caret right:
-  // after "a" and five spaces it stands at 40 + 3 pixels.
-  Edit e(u"", 30, u"a     ", 6);
-  e.view.innerWidth = 43 * 15 + 7 * 15;
-  e.Type(u"b");
-  EXPECT_EQ(e.s.StoredText, u"a     ");
-  EXPECT_EQ(e.view.Count("Beep"), 1);
-  e.view.innerWidth += 1;
-  e.Type(u"b");
-  EXPECT_EQ(e.s.StoredText, u"a     b");
 }
 
 TEST(Typing, TheContainerMayChangeOrCancelTheCharacter) {
@@ -107,17 +75,6 @@ TEST(Typing, TheContainerMayChangeOrCancelTheCharacter) {
   e.Type(u"ax");
   EXPECT_EQ(e.s.StoredText, u"b");
   EXPECT_EQ(e.view.Count("Changed"), 1);
-}
-
-TEST(Typing, ControlCharactersAreNotInserted) {
-  Edit e(u"", 10, u"ab", 2);
-  e.view.Clear();
-  std::int16_t ctrlC = 3;
-  e.model.KeyPress(ctrlC);
-  std::int16_t backspace = 8;
-  e.model.KeyPress(backspace);
-  EXPECT_EQ(e.s.StoredText, u"ab");
-  EXPECT_EQ(e.view.log, (Log{"KeyPress(3)", "KeyPress(8)"}));
 }
 
 TEST(Typing, ALockedControlRaisesKeyPressButKeepsItsText) {
@@ -129,54 +86,84 @@ TEST(Typing, ALockedControlRaisesKeyPressButKeepsItsText) {
   EXPECT_EQ(e.view.log, (Log{"KeyPress(99)"}));
 }
 
-TEST(Typing, TheCaseStyleAppliesToTheWholeText) {
-  Edit e(u"", 10, u"ab", 2);
-  e.s.TextStyle = kcUpperCase;
-  e.Type(u"c");
-  EXPECT_EQ(e.s.StoredText, u"ABC");
-}
-
-TEST(Typing, AHashFieldTurnsTheDecimalPointIntoAComma) {
-  Edit e(u"####", 4, u"", 0);
-  e.Type(u"1.5.");
-  EXPECT_EQ(e.s.StoredText, u"1,5 ");
-  EXPECT_EQ(e.view.Count("Beep"), 1);
-}
-
-TEST(Typing, CharactersOfTheCodePageComeThrough) {
-  Edit e(u"", 10, u"");
-  e.Type(u"é€");
-  EXPECT_EQ(e.s.StoredText, u"é€");
-}
-
-TEST(Typing, BeforeTheFirstFocusTheCaretStandsAtTheStart) {
+TEST(Typing, BeforeTheFirstFocusGoesToTheFirstPlaceholder) {
   Edit e;
   e.s.Mask = u"(99)";
   e.s.MaxLength = 4;
-  e.s.StoredText = u"";
   ASSERT_EQ(e.s.CursorPos, -1);
-  e.Type(u"7");  // tested at the first placeholder, where it goes
+  e.Type(u"7");
   EXPECT_EQ(e.s.StoredText, u"(7 )");
 }
 
-TEST(Typing, ASelectionIsReplacedFromTheFirstPlaceholder) {
+TEST(Typing, ReplacesASelectionFromTheFirstPlaceholder) {
   Edit e(u"99/99", 5, u"12/34", 5);
   e.model.DblClick();
   e.Type(u"5");
   EXPECT_EQ(e.s.StoredText, u"5 /  ");
-  EXPECT_EQ(e.s.CursorPos, 1);
   EXPECT_FALSE(e.s.AnchorSet);
-  EXPECT_EQ(e.s.SelLength, 0);
 }
 
-TEST(Typing, ARefusedReplacementKeepsTheTextAndMovesTheCaretToTheAnchor) {
+TEST(Typing, ARefusedReplacementMovesTheCaretToTheAnchor) {
   Edit e(u"99/99", 5, u"12/34", 5);
   e.model.SetSelectedText(1, 3);
   e.s.CursorPos = 4;
   e.Type(u"x");
   EXPECT_EQ(e.s.StoredText, u"12/34");
   EXPECT_EQ(e.s.CursorPos, 1);
-  EXPECT_EQ(e.view.Count("Beep"), 1);
+}
+
+TEST(Caret, RightStopsAtTheEndOfTheTextWithoutTrailingSpaces) {
+  Edit e(u"99/99", 5, u"12/", 1);
+  e.Key(vk::kRight);
+  EXPECT_EQ(e.s.CursorPos, 3);  // over the "/"
+  e.Key(vk::kRight);
+  EXPECT_EQ(e.s.CursorPos, 3);
+}
+
+TEST(Caret, LeftStepsOverALiteralAndStopsAtTheFirstPlaceholder) {
+  Edit e(u"(99)99", 6, u"(12)34", 5);
+  e.Key(vk::kLeft);
+  EXPECT_EQ(e.s.CursorPos, 4);
+  e.Key(vk::kLeft);
+  EXPECT_EQ(e.s.CursorPos, 2);
+  e.Key(vk::kLeft);
+  e.Key(vk::kLeft);
+  EXPECT_EQ(e.s.CursorPos, 1);
+}
+
+TEST(Caret, HomeAndEnd) {
+  Edit e(u"(99)9999", 8, u"(11)22", 3);
+  e.Key(vk::kEnd);
+  EXPECT_EQ(e.s.CursorPos, 6);
+  e.Key(vk::kHome);
+  EXPECT_EQ(e.s.CursorPos, 1);
+}
+
+TEST(Caret, KeysGoOnWithTheCodeTheContainerLeaves) {
+  Edit e(u"", 10, u"abc", 1);
+  e.view.onKeyDown = [](std::int16_t& keyCode, std::int16_t&) { keyCode = keyCode == vk::kRight ? vk::kEnd : 0; };
+  e.Key(vk::kRight);
+  EXPECT_EQ(e.s.CursorPos, 3);
+}
+
+TEST(Caret, ControlAndAltKeysAreLeftToTheContainer) {
+  Edit e(u"", 10, u"abc", 1);
+  e.Key(vk::kRight, 2);
+  e.Key(vk::kHome, 4);
+  e.Key(vk::kShift, 3);
+  EXPECT_EQ(e.s.CursorPos, 1);
+  EXPECT_FALSE(e.s.AnchorSet);
+}
+
+TEST(Caret, StaysWithinTheTextAndAZeroMoveDoesNothing) {
+  Edit e(u"", 10, u"abc", 1);
+  e.view.Clear();
+  e.model.MoveCaret(0, false);
+  EXPECT_TRUE(e.view.log.empty());
+  e.model.SetPosition(32767);
+  EXPECT_EQ(e.s.CursorPos, 3);
+  e.model.SetPosition(-32768);
+  EXPECT_EQ(e.s.CursorPos, 0);
 }
 
 }  // namespace
