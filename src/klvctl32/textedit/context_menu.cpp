@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "klvctl32/textedit/string_slices.h"
 #include "klvctl32/textedit/narrow16.h"
+#include "klvctl32/textedit/string_slices.h"
 #include "klvctl32/textedit/textedit_model.h"
 #include "platform/base/text.h"
 
