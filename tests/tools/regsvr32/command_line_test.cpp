@@ -41,11 +41,6 @@ TEST(CommandLine, AbsolutePathsAreNotFlags) {
   EXPECT_EQ(line.paths, (std::vector<std::string>{"/u.ocx", "/usr/lib/x.ocx", "/./u"}));
 }
 
-TEST(CommandLine, ARepeatedFlagIsHarmless) {
-  const CommandLine line = Parse({"/s", "/s", "a.ocx"});
-  EXPECT_TRUE(line.silent);
-}
-
 TEST(CommandLine, UnknownFlagsAreRefusedByName) {
   for (const std::string_view flag : {"/x", "-x", "/i", "-su", "--silent", "/?"}) {
     try {
@@ -70,12 +65,6 @@ TEST(CommandLine, NoPathIsRefused) {
 // never reach the loader.
 TEST(CommandLine, AnEmptyPathIsRefused) {
   EXPECT_THROW(Parse({"a.ocx", ""}), CommandLineError);
-}
-
-TEST(CommandLine, UsageNamesTheFlags) {
-  const std::string_view usage = UsageText();
-  EXPECT_TRUE(usage.starts_with("Usage: REGSVR32 [/s] [/u] PATH..."));
-  EXPECT_NE(usage.find("/u"), std::string_view::npos);
 }
 
 }  // namespace
