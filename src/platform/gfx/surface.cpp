@@ -126,6 +126,11 @@ void Surface::FilledBox(double x1, double y1, double x2, double y2, OleColor col
   const Span xs = Clip(Ordered(ToPixelX(x1), ToPixelX(x2)), widthPx());
   const Span ys = Clip(Ordered(ToPixelY(y1), ToPixelY(y2)), heightPx());
   for (int y = ys.from; y <= ys.to; ++y) {
+    if (drawMode_ == DrawMode::CopyPen && xs.from <= xs.to) {
+      const auto row = image_.pixels().begin() + static_cast<std::ptrdiff_t>(y) * widthPx();
+      std::fill(row + xs.from, row + xs.to + 1, ToArgb(pen));
+      continue;
+    }
     for (int x = xs.from; x <= xs.to; ++x) Plot(x, y, pen);
   }
   Touch();
