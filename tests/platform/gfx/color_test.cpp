@@ -18,13 +18,7 @@ TEST(Colors, SystemColoursResolveThroughTheTable) {
   EXPECT_EQ(ResolveColor(0x8000000Fu), (Rgb{192, 192, 192}));  // button face
   EXPECT_EQ(ResolveColor(0x80000010u), (Rgb{128, 128, 128}));  // button shadow
   EXPECT_EQ(ResolveColor(0x80000014u), (Rgb{255, 255, 255}));  // button highlight
-  EXPECT_EQ(ResolveColor(0x80000015u), (Rgb{0, 0, 0}));        // 3D dark shadow
-  EXPECT_EQ(ResolveColor(0x80000005u), (Rgb{255, 255, 255}));  // window
-  EXPECT_EQ(ResolveColor(0x80000008u), (Rgb{0, 0, 0}));        // window text
   EXPECT_EQ(ResolveColor(0x8000000Du), (Rgb{0, 0, 128}));      // highlight
-  EXPECT_EQ(ResolveColor(0x8000000Eu), (Rgb{255, 255, 255}));  // highlight text
-  EXPECT_EQ(ResolveColor(0x80000011u), (Rgb{128, 128, 128}));  // grey text
-  EXPECT_EQ(ResolveColor(0x80000017u), (Rgb{0, 0, 0}));        // tooltip text
   EXPECT_EQ(ResolveColor(0x80000018u), (Rgb{255, 255, 225}));  // tooltip background
   for (int i = 0; i < kSystemColorCount; ++i) {
     EXPECT_EQ(ResolveColor(kSystemColorBase + static_cast<OleColor>(i)), SystemColor(i)) << i;
