@@ -38,6 +38,7 @@ class BuiltinFace final : public FontFace {
   }
 
   void Draw(Image& target, int x, int y, std::u16string_view text, Rgb color) const override {
+    if (y >= target.height() || y <= -Height()) return;  // no row of the line can show
     const std::uint32_t argb = ToArgb(color);
     int penX = x;
     for (char16_t ch : text) {

@@ -88,6 +88,7 @@ class FreeTypeFace final : public FontFace {
   }
 
   void Draw(Image& target, int x, int y, std::u16string_view text, Rgb color) const override {
+    if (y >= target.height() || y <= -Height() - ascent_) return;  // no row of the line can show (slack for tall glyphs)
     int penX = x;
     for (char16_t ch : text) {
       if (penX >= target.width()) break;  // the rest is out of sight

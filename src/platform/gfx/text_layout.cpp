@@ -57,7 +57,7 @@ std::vector<TextLine> SplitAtBreaks(const TextLine& all) {
 // than the whole width gets a line of its own; blanks at a break vanish.
 void WrapInto(std::vector<TextLine>& out, const TextLine& line, const FontFace& face, int width) {
   TextLine current;
-  int currentWidth = 0;
+  long long currentWidth = 0;
   std::size_t i = 0;
   while (i < line.text.size()) {
     const bool blank = IsBlank(line.text[i]);

@@ -132,6 +132,14 @@ TEST(BuiltinFace, DrawingIsClippedToTheImage) {
   face->Draw(image, 4, -9, u"WWW", kInk);    // the left stem at x 4..6
   face->Draw(image, std::numeric_limits<int>::max() - 10, 0, u"WWW", kInk);
   EXPECT_EQ(InkIn(image), 4 * 5);
+  FontDesc lined = Builtin(24);
+  lined.underline = lined.strikethrough = true;
+  for (const FontDesc& desc : {lined, FontDesc{}}) {
+    const auto f = ResolveFont(desc, 96);
+    f->Draw(image, 0, std::numeric_limits<int>::max(), u"W", kInk);
+    f->Draw(image, std::numeric_limits<int>::min(), std::numeric_limits<int>::min(), u"W", kInk);
+  }
+  EXPECT_EQ(InkIn(image), 4 * 5);
 }
 
 class FontSourceTest : public ::testing::Test {
