@@ -45,16 +45,19 @@ void WindowSystem::MouseButton(Msg type, int button, int shift, POINT screen) {
                         .d = impl.cursor.y - origin.y});
 }
 
-void WindowSystem::Post(HWND hwnd, const Message& message) { impl_->posted.emplace_back(hwnd, message); }
+void WindowSystem::Post(HWND hwnd, const Message& message) {
+  impl_->posted.push_back({++impl_->lastPostSerial, hwnd, message});
+}
 
 void WindowSystem::ProcessPending() {
   // Only what was posted before this call, so a handler that posts again
-  // cannot keep the loop running forever. Messages are taken from the front
-  // one by one, so a nested call still delivers everything in posting order.
-  for (std::size_t remaining = impl_->posted.size(); remaining > 0 && !impl_->posted.empty(); --remaining) {
-    const auto [hwnd, message] = impl_->posted.front();
+  // cannot keep the loop running forever; a nested call takes over the rest
+  // in posting order.
+  const std::uint64_t last = impl_->lastPostSerial;
+  while (!impl_->posted.empty() && impl_->posted.front().serial <= last) {
+    const WindowSystemState::Posted next = impl_->posted.front();
     impl_->posted.pop_front();
-    impl_->Deliver(hwnd, message);
+    impl_->Deliver(next.hwnd, next.message);
   }
 }
 

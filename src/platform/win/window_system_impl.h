@@ -59,7 +59,13 @@ struct WindowSystemState {
   TimerId lastTimer = 0;
   std::vector<Timer> timers;  // creation order
 
-  std::deque<std::pair<HWND, Message>> posted;
+  struct Posted {
+    std::uint64_t serial;
+    HWND hwnd;
+    Message message;
+  };
+  std::uint64_t lastPostSerial = 0;
+  std::deque<Posted> posted;
 
   int beeps = 0;
   std::optional<std::vector<MenuItem>> lastMenu;
