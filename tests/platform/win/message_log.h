@@ -1,6 +1,6 @@
 #pragma once
-// Records what window procedures receive, as short readable lines:
-// "2:KillFocus other=3", "4:MouseDown 1 0 5 -2".
+// Records what window procedures receive, one line per message:
+// "h:Name a b c d >other", e.g. "2:KillFocus 0 0 0 0 >3".
 
 #include <string>
 #include <utility>
@@ -10,58 +10,12 @@
 
 namespace kelvo::win::test {
 
-inline const char* MsgName(Msg type) {
-  switch (type) {
-    case Msg::SetFocus: return "SetFocus";
-    case Msg::KillFocus: return "KillFocus";
-    case Msg::Activate: return "Activate";
-    case Msg::Size: return "Size";
-    case Msg::Move: return "Move";
-    case Msg::Enable: return "Enable";
-    case Msg::KeyDown: return "KeyDown";
-    case Msg::KeyUp: return "KeyUp";
-    case Msg::Char: return "Char";
-    case Msg::AccessKey: return "AccessKey";
-    case Msg::MouseDown: return "MouseDown";
-    case Msg::MouseUp: return "MouseUp";
-    case Msg::MouseMove: return "MouseMove";
-    case Msg::DblClick: return "DblClick";
-    case Msg::CaptureLost: return "CaptureLost";
-    case Msg::Paint: return "Paint";
-    case Msg::Close: return "Close";
-  }
-  return "?";
-}
-
 inline std::string Describe(HWND hwnd, const Message& m) {
-  std::string s = std::to_string(hwnd) + ":" + MsgName(m.type);
-  switch (m.type) {
-    case Msg::SetFocus:
-    case Msg::KillFocus:
-    case Msg::CaptureLost:
-      return s + " other=" + std::to_string(m.other);
-    case Msg::Activate:
-      return s + " " + std::to_string(m.a) + " other=" + std::to_string(m.other);
-    case Msg::Size:
-    case Msg::Move:
-    case Msg::KeyDown:
-    case Msg::KeyUp:
-      return s + " " + std::to_string(m.a) + " " + std::to_string(m.b);
-    case Msg::Enable:
-    case Msg::Char:
-    case Msg::AccessKey:
-      return s + " " + std::to_string(m.a);
-    case Msg::MouseDown:
-    case Msg::MouseUp:
-    case Msg::MouseMove:
-    case Msg::DblClick:
-      return s + " " + std::to_string(m.a) + " " + std::to_string(m.b) + " " + std::to_string(m.c) + " " +
-             std::to_string(m.d);
-    case Msg::Paint:
-    case Msg::Close:
-      return s;
-  }
-  return s;
+  static const char* const kNames[] = {"SetFocus", "KillFocus", "Activate",  "Size",      "Move",      "Enable",
+                                       "KeyDown",  "KeyUp",     "Char",      "AccessKey", "MouseDown", "MouseUp",
+                                       "MouseMove", "DblClick", "CaptureLost", "Paint",   "Close"};
+  return std::to_string(hwnd) + ":" + kNames[static_cast<int>(m.type)] + " " + std::to_string(m.a) + " " +
+         std::to_string(m.b) + " " + std::to_string(m.c) + " " + std::to_string(m.d) + " >" + std::to_string(m.other);
 }
 
 class MessageLog {

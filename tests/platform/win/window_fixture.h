@@ -9,7 +9,6 @@
 
 namespace kelvo::win::test {
 
-// Creation parameters without a procedure.
 inline WindowCreate Params(WindowKind kind, RECT rect, HWND parent = 0, bool visible = true) {
   WindowCreate params;
   params.parent = parent;
@@ -24,17 +23,16 @@ class WindowTest : public ::testing::Test {
   HWND Form(RECT rect) { return Make(Params(WindowKind::TopLevel, rect)); }
   HWND Tool(RECT rect) { return Make(Params(WindowKind::Tool, rect)); }
   HWND Child(HWND parent, RECT rect) { return Make(Params(WindowKind::Child, rect, parent)); }
-
-  WindowSystem ws;
-  MessageLog log;
-
- private:
   HWND Make(WindowCreate params) {
     params.proc = log.Proc();
     return ws.Create(params);
   }
+
+  WindowSystem ws;
+  MessageLog log;
 };
 
 using Lines = std::vector<std::string>;
+inline std::string L(HWND hwnd, const Message& m) { return Describe(hwnd, m); }
 
 }  // namespace kelvo::win::test
