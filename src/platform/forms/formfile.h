@@ -69,6 +69,7 @@ struct FormDesc {
   std::u16string name;
   OrderedBag properties;  // Caption, ClientWidth, ... in file order
   std::vector<ControlDesc> controls;
+  const com::InterfaceInfo* members = nullptr;  // the form's members, for writing colours
 };
 
 // Parses a form file's text (UTF-8). fileName only names the file in errors.
@@ -80,8 +81,9 @@ FormDesc ReadFormFile(const std::filesystem::path& file);
 
 // The text of a form file (UTF-8). Pictures are written as paths relative to
 // baseDirectory (the folder the file is written to); a picture that came from
-// no file is refused with FormFileError (SaveFormFile writes such pictures to
-// files first).
-std::string FormatFormFile(const FormDesc& form, const std::filesystem::path& baseDirectory);
+// no file is refused with FormFileError naming fileName (SaveFormFile writes
+// such pictures to files first).
+std::string FormatFormFile(const FormDesc& form, const std::filesystem::path& baseDirectory,
+                           const std::string& fileName = {});
 
 }  // namespace kelvo::forms
