@@ -33,8 +33,8 @@ void FormImpl::OnControlGotFocus(ControlSite& site) {
 }
 
 void FormImpl::OnControlLostFocus(ControlSite& site) {
-  UpdateDisplayedDefault();
   site.NotifyFocus(false);
+  UpdateDisplayedDefault();
 }
 
 ControlSite* FormImpl::NextInTabOrder(ControlSite* from, bool backwards) const {

@@ -1,6 +1,7 @@
 // The form file reader: the block structure over the line scanner. The whole
 // text is parsed into descriptions before anything is created.
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -71,7 +72,7 @@ class Parser {
   FormDesc Parse() {
     FormDesc form;
     const int beginLine = NextLine();
-    if (beginLine == 0) Fail(lines_.size(), "expected Begin Form NAME or Begin MDIForm NAME");
+    if (beginLine == 0) Fail(LastLine(), "expected Begin Form NAME or Begin MDIForm NAME");
     try {
       LineScanner s(Current());
       if (!Is(s.Word(), "Begin")) throw ScanError("expected Begin Form NAME or Begin MDIForm NAME");
@@ -93,7 +94,7 @@ class Parser {
   void SplitLines(std::string_view text) {
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     std::size_t start = 0;
-    while (start <= text.size()) {
+    while (start < text.size()) {
       const std::size_t end = text.find('\n', start);
       if (end == std::string_view::npos) {
         lines_.push_back(text.substr(start));
@@ -114,6 +115,7 @@ class Parser {
     return 0;
   }
   std::string_view Current() const { return lines_[index_ - 1]; }
+  std::size_t LastLine() const { return std::max<std::size_t>(1, lines_.size()); }
 
   [[noreturn]] void Fail(std::size_t line, const std::string& what) const {
     throw FormFileError(fileName_, static_cast<int>(line), what);
@@ -131,7 +133,7 @@ class Parser {
     for (;;) {
       const int line = NextLine();
       if (line == 0) {
-        Fail(lines_.size(), "expected End of " + owner + " (opened at line " + std::to_string(openLine) + ")");
+        Fail(LastLine(), "expected End of " + owner + " (opened at line " + std::to_string(openLine) + ")");
       }
       try {
         LineScanner s(Current());
@@ -199,7 +201,7 @@ class Parser {
     for (;;) {
       const int line = NextLine();
       if (line == 0) {
-        Fail(lines_.size(), "expected EndProperty of " + text::ToUtf8(key) + " (opened at line " +
+        Fail(LastLine(), "expected EndProperty of " + text::ToUtf8(key) + " (opened at line " +
                                 std::to_string(openLine) + ")");
       }
       try {
