@@ -184,7 +184,7 @@ struct FormOptions {
   bool design = false;         // ambient UserMode false, controls not interactive
   Form* mdiFrame = nullptr;    // required for MDIChild
   win::HWND parent = 0;        // required for Embedded
-  std::u16string caption;      // default: the form's name
+  std::u16string caption{};    // default: the form's name
   bool show = true;            // shown (and for Normal/MDIFrame/MDIChild activated) at once
 };
 

@@ -39,7 +39,7 @@ TEST_F(Extender, AnswersTheFormsPropertiesThenForwardsToTheControl) {
   EXPECT_EQ(t.Tag(), u"note");
   EXPECT_EQ(t.ToolTipText(), u"tip");
   Let(ext, u"Value", com::Variant::Long(12));
-  EXPECT_EQ(Test(t).value, 12);
+  EXPECT_EQ(Rec(t).value, 12);
   EXPECT_EQ(ErrorOf([&] { Get(ext, u"Nothing"); }), com::err::kNoSuchMember);
   EXPECT_EQ(ErrorOf([&] { Get(ext, u"Index"); }), 343);
   EXPECT_EQ(ErrorOf([&] { Let(ext, u"Name", com::Variant::String(u"x")); }), com::err::kReadOnlyProperty);
@@ -90,8 +90,8 @@ TEST_F(Extender, MdiChildReportsItsFrameAsTheActiveWindow) {
   t.Focus();
   EXPECT_EQ(Ws().Active(), frame.Hwnd());
   EXPECT_TRUE(Get(child.Dispatch(), u"MDIChild").ToBoolean());
-  EXPECT_TRUE(Test(t).Site().AmbientUserMode());
-  EXPECT_FALSE(Test(t).Site().ParentIsMDIFrame());
+  EXPECT_TRUE(Rec(t).Site().AmbientUserMode());
+  EXPECT_FALSE(Rec(t).Site().ParentIsMDIFrame());
   app.UnloadForm(frame);
   EXPECT_EQ(app.FindForm(u"child"), nullptr);
 }

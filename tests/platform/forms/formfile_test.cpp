@@ -161,8 +161,8 @@ TEST_F(FormFiles, NestingDeeperThanTheLimitIsRefused) {
 TEST_F(FormFiles, LoadSaveLoadGivesTheSameBags) {
   Form& f = NewForm(u"frmTrip", {.clientWidth = 4800, .clientHeight = 3600});
   Control& t = Add(f, kRecorder, u"t", {120, 240, 1500, 315});
-  Test(t).value = -7;
-  Test(t).text = u"quote \" and\r\nnew line";
+  Rec(t).value = -7;
+  Rec(t).text = u"quote \" and\r\nnew line";
   Control& frame = Add(f, u"Frame", u"fra", {60, 600, 3000, 2000});
   Control& lbl = f.AddControl(u"Label", u"lbl", {120, 240, 1200, 255}, &frame);
   std::vector<com::Variant> font{com::Variant::Object(CreateFontObject({u"Arial", 11.25, true}))};
@@ -175,7 +175,7 @@ TEST_F(FormFiles, LoadSaveLoadGivesTheSameBags) {
   app.UnloadForm(f);
 
   Form& loaded = app.LoadFormFile(first);
-  EXPECT_EQ(Test(*loaded.Find(u"t")).text, u"quote \" and\r\nnew line");
+  EXPECT_EQ(Rec(*loaded.Find(u"t")).text, u"quote \" and\r\nnew line");
   EXPECT_EQ(loaded.Find(u"lbl")->Container(), loaded.Find(u"fra"));
   EXPECT_FALSE(loaded.Find(u"shp")->Visible());
   EXPECT_TRUE(loaded.Find(u"cmd", 0)->Default());
@@ -190,7 +190,7 @@ TEST_F(FormFiles, LoadSaveLoadGivesTheSameBags) {
 
 TEST_F(FormFiles, ColorMembersAreWrittenInHexadecimalOtherLongsInDecimal) {
   Form& f = NewForm(u"frmColors");
-  Test(Add(f, kRecorder, u"t")).value = 255;
+  Rec(Add(f, kRecorder, u"t")).value = 255;
   Add(f, u"Label", u"lbl");
   const fs::path file = dir / "colors.frm";
   app.SaveFormFile(f, file);
@@ -274,6 +274,7 @@ TEST_F(FormFiles, LoadedFormIsCurrentActiveAndFocusesTheFirstTabStop) {
 }
 
 TEST_F(FormFiles, PicturesArePathsRelativeToTheFormFile) {
+  fs::create_directories(dir / "pics");
   gfx::WritePng(gfx::Image(4, 3, 0xFF112233u), dir / "pics" / "p.png");
   const fs::path file = Write("sub/pic.frm",
                               "Begin Form frmPic\n"

@@ -74,7 +74,7 @@ TEST_F(Keyboard, TabWithNoControlFocusedStartsAtTheFirst) {
 TEST_F(Keyboard, AccessKeyFocusesTheControlAndDeliversAccessKeyPress) {
   Add(*form, kRecorder, u"a");
   Control& b = Add(*form, kRecorder, u"b");
-  Test(b).Site().SetAccessKeys(u"r");
+  Rec(b).Site().SetAccessKeys(u"r");
   Log();
   AccessKey('R');
   EXPECT_EQ(Focused(), &b);
@@ -85,7 +85,7 @@ TEST_F(Keyboard, LabelAccessKeyHandsTheFocusToTheNextControl) {
   Add(*form, kRecorder, u"a");
   Control& lbl = Add(*form, kLabel, u"lbl");
   Control& b = Add(*form, kRecorder, u"b");
-  Test(lbl).Site().SetAccessKeys(u"N");
+  Rec(lbl).Site().SetAccessKeys(u"N");
   Log();
   AccessKey('N');
   EXPECT_EQ(Focused(), &b);
@@ -113,11 +113,11 @@ TEST_F(Keyboard, FocusedButtonTakesEnterItselfAndDisplaysAsDefault) {
   Control& other = Add(*form, kButton, u"other");
   ok.SetDefault(true);
   text.Focus();
-  EXPECT_TRUE(Test(ok).Site().AmbientDisplayAsDefault());
+  EXPECT_TRUE(Rec(ok).Site().AmbientDisplayAsDefault());
   Log();
   other.Focus();
-  EXPECT_FALSE(Test(ok).Site().AmbientDisplayAsDefault());
-  EXPECT_TRUE(Test(other).Site().AmbientDisplayAsDefault());
+  EXPECT_FALSE(Rec(ok).Site().AmbientDisplayAsDefault());
+  EXPECT_TRUE(Rec(other).Site().AmbientDisplayAsDefault());
   EXPECT_EQ(Log(),
             "text.LostFocus ok.AmbientChanged(DisplayAsDefault) other.AmbientChanged(DisplayAsDefault) "
             "other.GotFocus");

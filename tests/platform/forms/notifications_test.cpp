@@ -26,8 +26,8 @@ TEST_F(NotificationOrder, LoadedInstanceReadsExactlyTheGivenKeys) {
                              OrderedBag({{u"Value", com::Variant::Long(7)}, {u"Text", com::Variant::String(u"x")}}));
   EXPECT_EQ(Log(), "t.Initialize t.ReadProperties t.Show t.Resize t.Paint");
   EXPECT_EQ(keys, (std::vector<std::u16string>{u"Value", u"Text"}));
-  EXPECT_EQ(Test(c).value, 7);
-  EXPECT_EQ(Test(c).text, u"x");
+  EXPECT_EQ(Rec(c).value, 7);
+  EXPECT_EQ(Rec(c).text, u"x");
 }
 
 TEST_F(NotificationOrder, InvisibleControlIsShownWhenMadeVisible) {
@@ -76,7 +76,7 @@ TEST_F(NotificationOrder, UnloadingTheFormTerminatesEveryControl) {
 TEST_F(NotificationOrder, DesignModeDeliversNoInputAndReportsUserModeFalse) {
   Form& f = NewForm(u"frm", {.design = true});
   Control& c = Add(f, kRecorder, u"t");
-  EXPECT_FALSE(Test(c).Site().AmbientUserMode());
+  EXPECT_FALSE(Rec(c).Site().AmbientUserMode());
   Log();
   std::int16_t code = 65, shift = 0;
   c.KeyDown(code, shift);

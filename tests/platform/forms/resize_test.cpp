@@ -19,10 +19,10 @@ TEST_F(Resizing, SetSizeMovesTheWindowAndDeliversResizeBeforeReturning) {
   Log();
   bool resizedInside = false;
   Hooks().onResize = [&resizedInside](TestControl&) { resizedInside = true; };
-  Test(t).Site().SetSize(390, 615);
+  Rec(t).Site().SetSize(390, 615);
   EXPECT_TRUE(resizedInside);
   EXPECT_EQ(Log(), "t.Resize");
-  EXPECT_EQ(Test(t).Site().Height(), 615);
+  EXPECT_EQ(Rec(t).Site().Height(), 615);
   const win::RECT r = Ws().ClientRect(t.Hwnd());
   EXPECT_EQ(r, (win::RECT{10, 20, 36, 61}));  // twips / 15, nearest
   EXPECT_EQ(t.Surface().widthPx(), 26);
@@ -32,7 +32,7 @@ TEST_F(Resizing, SameSizeDeliversNoResize) {
   Form& f = NewForm();
   Control& t = Add(f, kRecorder, u"t", {0, 0, 1500, 300});
   Log();
-  Test(t).Site().SetSize(1500, 300);
+  Rec(t).Site().SetSize(1500, 300);
   EXPECT_EQ(Log(), "");
 }
 
@@ -41,7 +41,7 @@ TEST_F(Resizing, ControlFixingItsOwnSizeInResizeSettlesAfterOneNestedResize) {
   Control& t = Add(f, kRecorder, u"t", {0, 0, 1500, 300});
   Hooks().onResize = [](TestControl& c) { c.Site().SetSize(30, c.Site().Height()); };
   Log();
-  Test(t).Site().SetSize(600, 600);
+  Rec(t).Site().SetSize(600, 600);
   EXPECT_EQ(Log(), "t.Resize t.Resize");
   EXPECT_EQ(t.Rect().width, 30);
 }
@@ -49,10 +49,10 @@ TEST_F(Resizing, ControlFixingItsOwnSizeInResizeSettlesAfterOneNestedResize) {
 TEST_F(Resizing, PingPongInsideResizeStopsAtTheNestingLimit) {
   Form& f = NewForm();
   Control& t = Add(f, kRecorder, u"t", {0, 0, 1500, 300});
-  Test(t).resizeCount = 0;
+  Rec(t).resizeCount = 0;
   Hooks().onResize = [](TestControl& c) { c.Site().SetSize(c.Site().Width() == 100 ? 200 : 100, 100); };
-  Test(t).Site().SetSize(100, 100);
-  EXPECT_EQ(Test(t).resizeCount, kMaxNestedResize);
+  Rec(t).Site().SetSize(100, 100);
+  EXPECT_EQ(Rec(t).resizeCount, kMaxNestedResize);
   // The size asked for last is stored even though its Resize was not delivered.
   EXPECT_EQ(t.Rect().height, 100);
 }
@@ -90,7 +90,7 @@ TEST_F(Alignment, AlignedControlRefusesAnotherWidthButTakesItsHeight) {
   Form& f = NewForm(u"frm", {.clientWidth = 6000, .clientHeight = 4000});
   Control& bar = Add(f, kBar, u"bar");
   bar.SetAlignment(Align::Top);
-  Test(bar).Site().SetSize(30, 615);
+  Rec(bar).Site().SetSize(30, 615);
   EXPECT_EQ(bar.Rect().width, 6000);
   EXPECT_EQ(bar.Rect().height, 615);
 }

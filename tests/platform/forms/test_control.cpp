@@ -82,7 +82,7 @@ void RegisterTestClasses() {
   }
 }
 
-TestControl& Test(Control& c) { return *dynamic_cast<TestControl*>(c.Instance()); }
+TestControl& Rec(Control& c) { return *dynamic_cast<TestControl*>(c.Instance()); }
 
 void TestControl::Log(const std::string& what) { Hooks().journal.entries.push_back(Name(site_) + "." + what); }
 

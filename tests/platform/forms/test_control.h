@@ -89,6 +89,6 @@ class TestControl final : public com::Object<IControl, com::IDispatch> {
 };
 
 // The test control behind a form's control.
-TestControl& Test(Control& c);
+TestControl& Rec(Control& c);
 
 }  // namespace kelvo::forms::test
