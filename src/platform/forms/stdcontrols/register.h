@@ -17,6 +17,11 @@ com::ComPtr<IControl> CreateLine();
 com::ComPtr<IControl> CreateShape();
 com::ComPtr<IControl> CreateImage();
 com::ComPtr<IControl> CreateFrame();
+com::ComPtr<IControl> CreateCommandButton();
+com::ComPtr<IControl> CreateCheckBox();
+com::ComPtr<IControl> CreateOptionButton();
+com::ComPtr<IControl> CreateTextBox();
+com::ComPtr<IControl> CreateComboBox();
 }  // namespace stdcontrols
 
 }  // namespace kelvo::forms

@@ -25,6 +25,19 @@ void ControlCore::RaiseMouse(std::u16string_view event, std::int16_t button, std
   Raise(event, args);
 }
 
+void ControlCore::RaiseKey(std::u16string_view event, std::int16_t& keyCode, std::int16_t& shift) const {
+  std::vector<com::Variant> args{com::Variant::Integer(keyCode), com::Variant::Integer(shift)};
+  Raise(event, args);
+  keyCode = args[0].ToInteger();
+  shift = args[1].ToInteger();
+}
+
+void ControlCore::RaiseKeyPress(std::int16_t& keyAscii) const {
+  com::Variant arg = com::Variant::Integer(keyAscii);
+  Raise(u"KeyPress", std::span<com::Variant>(&arg, 1));
+  keyAscii = arg.ToInteger();
+}
+
 void ControlCore::PaintParentBackground() const {
   win::WindowSystem& ws = win::WindowSystem::Get();
   const win::HWND hwnd = Site().Hwnd();

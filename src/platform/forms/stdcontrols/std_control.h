@@ -36,6 +36,9 @@ class ControlCore {
 
   void Raise(std::u16string_view event, std::span<com::Variant> args = {}) const;
   void RaiseMouse(std::u16string_view event, std::int16_t button, std::int16_t shift, float x, float y) const;
+  // KeyDown and KeyUp (KeyCode, Shift) and KeyPress (KeyAscii), by reference.
+  void RaiseKey(std::u16string_view event, std::int16_t& keyCode, std::int16_t& shift) const;
+  void RaiseKeyPress(std::int16_t& keyAscii) const;
   // Paints the pixels of the window behind this one (what a transparent control shows).
   void PaintParentBackground() const;
   void FillPx(int left, int top, int right, int bottom, gfx::OleColor color) const;
