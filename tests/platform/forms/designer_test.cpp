@@ -64,7 +64,6 @@ class ValuePage final : public com::Object<IPropertyPage>, public EventListener 
 class Designer : public FormsTest {
  protected:
   void SetUp() override {
-    FormsTest::SetUp();
     RegisterPropertyPageClass(u"Test.ValuePage",
                               [] { return com::ComPtr<IPropertyPage>(com::MakeObject<ValuePage>()); });
   }

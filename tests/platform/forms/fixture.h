@@ -17,16 +17,27 @@
 
 namespace kelvo::forms::test {
 
+struct TempRoot {
+  TempRoot() { std::filesystem::create_directories(dir); }
+  ~TempRoot() {
+    std::error_code ec;
+    std::filesystem::remove_all(dir, ec);
+  }
+  TempRoot(const TempRoot&) = delete;
+  TempRoot& operator=(const TempRoot&) = delete;
+  const std::string dir =
+      (std::filesystem::temp_directory_path() / ("kelvo-forms-tests-" + std::to_string(::getpid()))).string();
+};
+
 class FormsTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    // A registry of our own: classes the tests do not register are unknown.
-    static const std::string root = [] {
-      const auto dir = std::filesystem::temp_directory_path() / ("kelvo-forms-tests-" + std::to_string(::getpid()));
-      std::filesystem::create_directories(dir);
-      return dir.string();
-    }();
-    ::setenv("KELVO_ROOT", root.c_str(), 1);
+  // In the constructor: derived fixtures create forms and controls in their
+  // member initializers.
+  FormsTest() {
+    // A registry of our own (removed when the process ends): classes the
+    // tests do not register are unknown.
+    static const TempRoot root;
+    ::setenv("KELVO_ROOT", root.dir.c_str(), 1);
     RegisterTestClasses();
     ResetTestState();
     win::WindowSystem::Get().SetScreenDpi(96);

@@ -18,7 +18,6 @@ namespace fs = std::filesystem;
 class FormFiles : public FormsTest {
  protected:
   void SetUp() override {
-    FormsTest::SetUp();
     dir = fs::temp_directory_path() / ("kelvo-formfile-" + std::to_string(::getpid()) + "-" +
                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir);

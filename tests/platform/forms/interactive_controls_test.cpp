@@ -24,7 +24,6 @@ struct EventLog : EventListener {
 class Interactive : public FormsTest {
  protected:
   void SetUp() override {
-    FormsTest::SetUp();
     app.AddListener(&events);
   }
   void TearDown() override { app.RemoveListener(&events); }
