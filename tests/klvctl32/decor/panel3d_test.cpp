@@ -63,24 +63,6 @@ TEST_P(Panel3DAtDpi, WideBorderWidthMovesTheInnerFrame) {
 
 INSTANTIATE_TEST_SUITE_P(TwipsPerPixel, Panel3DAtDpi, ::testing::Values(15, 12));
 
-TEST(Panel3DPicture, HundredBySixtyPanelHasTheDocumentedLines) {
-  Hosted<KelvoPanel3D> p(100, 60, 15);
-  p.control->Show();
-  const gfx::Surface& s = p.site.surface();
-  const gfx::Rgb light = gfx::ResolveColor(kLight);
-  const gfx::Rgb shadow = gfx::ResolveColor(kShadow);
-  for (int x = 0; x <= 98; ++x) EXPECT_EQ(s.PixelAt(x, 0), light) << x;
-  for (int y = 0; y <= 58; ++y) EXPECT_EQ(s.PixelAt(0, y), light) << y;
-  for (int x = 0; x <= 99; ++x) EXPECT_EQ(s.PixelAt(x, 59), shadow) << x;
-  for (int y = 0; y <= 58; ++y) EXPECT_EQ(s.PixelAt(99, y), shadow) << y;
-  for (int x = 5; x <= 93; ++x) EXPECT_EQ(s.PixelAt(x, 5), shadow) << x;
-  for (int y = 5; y <= 53; ++y) EXPECT_EQ(s.PixelAt(5, y), shadow) << y;
-  for (int x = 5; x <= 94; ++x) EXPECT_EQ(s.PixelAt(x, 54), light) << x;
-  for (int y = 5; y <= 53; ++y) EXPECT_EQ(s.PixelAt(94, y), light) << y;
-  EXPECT_EQ(s.PixelAt(99, 0), shadow);  // top-right corner: bottom-right colour
-  EXPECT_EQ(s.PixelAt(0, 59), shadow);  // bottom-left corner too
-}
-
 TEST(Panel3DPicture, NoBordersLeaveAPlainBackground) {
   Hosted<KelvoPanel3D> p(30, 20, 15);
   p.Let(u"BorderOut", com::Variant::Long(KelvoPanel3D::KLVPN_None));
