@@ -11,7 +11,9 @@
 
 namespace kelvo::com {
 
-// HKEY_CLASSES_ROOT\<progid>\CLSID of the system registry.
+// HKEY_CLASSES_ROOT\<progid>\CLSID of the system registry; nothing when the
+// ProgID is not registered. A registry file that cannot be read throws
+// RegistryError.
 std::optional<CLSID> CLSIDFromProgID(std::u16string_view progid);
 
 // The class factory of a registered class. Throws com::Error 429 with a

@@ -52,6 +52,7 @@ class Variant {
   friend bool operator==(const Variant& a, const Variant& b);
 
  private:
+  double NumericValue() const;  // the value as a number, for every numeric conversion
   struct NullTag {
     friend bool operator==(NullTag, NullTag) { return true; }
   };
@@ -66,7 +67,8 @@ class Variant {
 
 // Parses a number the way the runtime converts a string: optional blanks, sign,
 // digits with the system decimal separator, an optional exponent, or &H / &O
-// hexadecimal and octal. Throws 13 when the string is not a number.
+// hexadecimal and octal. Throws 13 when the string is not a number, 6 when it
+// is out of the Double range (or a &H / &O literal has more than 32 bits).
 double ParseNumber(std::u16string_view text);
 // Double to String: up to 15 significant digits, no trailing zeros, exponent
 // form ("1E+15", "1E-05") outside the plain range, system decimal separator.

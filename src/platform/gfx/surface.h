@@ -81,6 +81,7 @@ class Surface {
   void SetPixelPx(int x, int y, Rgb color);  // honours the draw mode
   void InvertPixelPx(int x, int y);          // XOR with white (focus rectangle)
   void DrawTextPx(int x, int y, std::u16string_view line, Rgb color);  // one line, transparent
+  void DrawTextPx(int x, int y, std::u16string_view line, Rgb color, const RectPx& clip);  // only inside clip
   void RecordPrint(std::u16string text, int x, int y, OleColor color);
   const FontFace& Face() const;  // the current font at this surface's resolution
 

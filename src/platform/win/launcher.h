@@ -3,8 +3,9 @@
 // shell did. The first word names the program: a name without extension finds
 // NAME.EXE in the named directory ("/x/REGSVR32" runs "/x/REGSVR32.EXE"), and
 // NOTEPAD is the system text editor ($VISUAL, $EDITOR, else xdg-open). Words
-// are separated by blanks; "/" is the path separator. Every start is recorded
-// for the console's `shell` query.
+// are separated by blanks; "/" is the path separator. A name without "/" is
+// looked for in the current directory, the system directory and the PATH.
+// Every start is recorded for the console's `shell` query.
 
 #include <string>
 #include <vector>
@@ -17,6 +18,11 @@ struct LaunchResult {
   int pid = 0;
 };
 
+// Splits a command line into words: blanks (space, tab) separate words, and
+// double quotes group blanks into a word (the quotes themselves are dropped;
+// "" is an empty word). Throws com::Error 5 for an empty command line, an
+// unterminated quote or a null character.
+std::vector<std::u16string> SplitCommandLine(const std::u16string& commandLine);
 // Splits a command line into the program path and its arguments, resolving
 // the program as above. Throws com::Error 53 when the program is not found.
 std::vector<std::string> ResolveCommandLine(const std::u16string& commandLine);

@@ -93,11 +93,12 @@ class WindowSystem {
   HWND TopLevel(HWND hwnd) const;  // the window itself when top-level
   std::vector<HWND> Children(HWND hwnd) const;  // creation order
   void SetProc(HWND hwnd, WindowProc proc);
-  void Move(HWND hwnd, const RECT& rect);  // relative to the parent; resizes the surface; sends Size/Move
+  void Move(HWND hwnd, const RECT& rect);  // relative to the parent; resizes the surface; sends Size/Move (each when changed)
   RECT ClientRect(HWND hwnd) const;        // relative to the parent
   RECT ScreenRect(HWND hwnd) const;
   void Show(HWND hwnd, bool visible);
   bool IsVisible(HWND hwnd) const;         // itself and every parent
+  bool IsShown(HWND hwnd) const;           // its own visible flag, whatever its parents
   void Enable(HWND hwnd, bool enabled);
   bool IsEnabled(HWND hwnd) const;
   void SetCaption(HWND hwnd, std::u16string caption);
@@ -110,7 +111,7 @@ class WindowSystem {
 
   // Activation (top-level windows) and focus.
   HWND Active() const;
-  void Activate(HWND topLevel);  // 0: another application is active
+  void Activate(HWND topLevel);  // 0: another application is active; the focus stays where it is
   HWND Focus() const;
   HWND SetFocus(HWND hwnd);      // returns the previous focus; sends KillFocus then SetFocus
   HWND Capture() const;
@@ -122,8 +123,9 @@ class WindowSystem {
   // The caret, one per thread.
   void CreateCaret(HWND hwnd, int width, int height);
   void SetCaretPos(int x, int y);
-  void ShowCaret(HWND hwnd);  // show count +1 (only for the caret's window)
-  void HideCaret(HWND hwnd);  // show count -1
+  // Show and hide requests apply only to the caret's window (0: the caret's own).
+  void ShowCaret(HWND hwnd);  // show count +1, at most 1: a shown caret stays shown
+  void HideCaret(HWND hwnd);  // show count -1, without limit: hides add up
   void DestroyCaret();
   CaretState Caret() const;
 

@@ -1,0 +1,100 @@
+// The context menu: which clipboard items are enabled, and what each does.
+
+#include <string>
+
+#include "klvctl32/textedit/narrow16.h"
+#include "klvctl32/textedit/string_slices.h"
+#include "klvctl32/textedit/textedit_model.h"
+#include "platform/base/text.h"
+
+namespace kelvo::klvctl32 {
+
+namespace {
+
+// Pasting suppresses printing until the last pasted character is in, also
+// when an event handler fails on the way.
+class PastingScope {
+ public:
+  explicit PastingScope(bool& pasting) : pasting_(pasting) { pasting_ = true; }
+  ~PastingScope() { pasting_ = false; }
+  PastingScope(const PastingScope&) = delete;
+  PastingScope& operator=(const PastingScope&) = delete;
+
+ private:
+  bool& pasting_;
+};
+
+}  // namespace
+
+const SubItemMenuArray& TextEditModel::PrepareContextMenu() {
+  const bool selected = HasSelection();
+  const bool editable = !state_.Locked;
+  auto& items = state_.SubItemMenu;
+  items[menu::kCut].Enabled = selected && editable;
+  items[menu::kCopy].Enabled = selected;
+  items[menu::kPaste].Enabled = !view_.ClipboardText().empty() && editable;
+  items[menu::kDelete].Enabled = selected && editable;
+  return items;
+}
+
+void TextEditModel::SubItemMenu_Click(std::int16_t index) {
+  switch (index) {
+    case menu::kCut:
+      Cut();
+      break;
+    case menu::kCopy:
+      Copy();
+      break;
+    case menu::kPaste:
+      Paste();
+      break;
+    case menu::kDelete: {
+      std::int16_t keyCode = 46;
+      std::int16_t shift = 0;
+      KeyDown(keyCode, shift);
+      break;
+    }
+    case menu::kSelectAll:
+      DblClick();
+      break;
+    default:
+      break;
+  }
+}
+
+void TextEditModel::Cut() {
+  view_.SetClipboardText(SelectedRawText());
+  std::u16string nothing;
+  InsertText(nothing);
+  view_.PlaceCaret();
+  ClearSelection();
+  view_.RedrawText();
+}
+
+void TextEditModel::Copy() {
+  view_.SetClipboardText(SelectedRawText());
+  if (state_.AnchorSet) {
+    state_.SelLength = Narrow16(state_.CursorPos - state_.SelStart);
+    view_.RedrawText();
+    view_.DrawSelectionRange(state_.SelStart, state_.SelLength);
+  } else {
+    view_.RedrawText();
+  }
+}
+
+// Types the clipboard's first MaxLength characters one by one, each raising
+// KeyPress and tested against the mask.
+void TextEditModel::Paste() {
+  const std::u16string pasted = LeftChars(view_.ClipboardText(), state_.MaxLength);
+  {
+    PastingScope scope(state_.Pasting);
+    for (const char16_t c : pasted) {
+      std::int16_t keyAscii = text::ToAnsi(c);
+      KeyPress(keyAscii);
+    }
+  }
+  view_.FormatAndPrint();
+  view_.PlaceCaret();
+}
+
+}  // namespace kelvo::klvctl32

@@ -1,0 +1,131 @@
+#include "platform/com/registry_storage.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <system_error>
+
+#include "platform/com/registry.h"
+
+namespace kelvo::com::storage {
+namespace {
+
+[[noreturn]] void Fail(const std::filesystem::path& file, const std::string& action, int error) {
+  throw RegistryError(file.string() + ": cannot " + action + ": " + std::strerror(error), 0);
+}
+
+// Closes a descriptor on scope exit.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int get() const { return fd_; }
+  // Closes now, reporting the error close may give (a delayed write failure).
+  int Close() {
+    const int rc = ::close(fd_);
+    fd_ = -1;
+    return rc;
+  }
+
+ private:
+  int fd_;
+};
+
+int OpenRetrying(const char* path, int flags, mode_t mode = 0) {
+  int fd;
+  do {
+    fd = ::open(path, flags | O_CLOEXEC, mode);
+  } while (fd < 0 && errno == EINTR);
+  return fd;
+}
+
+bool WriteAll(int fd, std::string_view data) {
+  while (!data.empty()) {
+    const ssize_t n = ::write(fd, data.data(), data.size());
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    data.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+void WriteAndFlush(const std::filesystem::path& temp, std::string_view contents) {
+  Descriptor fd(OpenRetrying(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644));
+  if (fd.get() < 0) Fail(temp, "create", errno);
+  if (!WriteAll(fd.get(), contents) || ::fsync(fd.get()) != 0 || fd.Close() != 0) {
+    const int error = errno;
+    ::unlink(temp.c_str());
+    Fail(temp, "write", error);
+  }
+}
+
+void FlushDirectory(const std::filesystem::path& dir) {
+  Descriptor fd(OpenRetrying(dir.c_str(), O_RDONLY | O_DIRECTORY));
+  if (fd.get() < 0 || ::fsync(fd.get()) != 0) Fail(dir, "flush the directory", errno);
+}
+
+std::filesystem::path DirectoryOf(const std::filesystem::path& file) {
+  return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+}
+
+}  // namespace
+
+std::optional<std::string> ReadFileIfPresent(const std::filesystem::path& file) {
+  Descriptor fd(OpenRetrying(file.c_str(), O_RDONLY));
+  if (fd.get() < 0) {
+    if (errno == ENOENT) return std::nullopt;
+    Fail(file, "open", errno);
+  }
+  std::string data;
+  char buf[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd.get(), buf, sizeof buf);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) Fail(file, "read", errno);
+    if (n == 0) return data;
+    data.append(buf, static_cast<std::size_t>(n));
+  }
+}
+
+void ReplaceFile(const std::filesystem::path& file, std::string_view contents) {
+  const std::filesystem::path temp = file.string() + ".tmp." + std::to_string(::getpid());
+  WriteAndFlush(temp, contents);
+  if (::rename(temp.c_str(), file.c_str()) != 0) {
+    const int error = errno;
+    ::unlink(temp.c_str());
+    Fail(file, "replace", error);
+  }
+  FlushDirectory(DirectoryOf(file));
+}
+
+void CreateParentDirectories(const std::filesystem::path& file) {
+  if (!file.has_parent_path()) return;
+  std::error_code ec;
+  std::filesystem::create_directories(file.parent_path(), ec);
+  if (ec) Fail(file.parent_path(), "create the directory", ec.value());
+}
+
+ExclusiveLock::ExclusiveLock(const std::filesystem::path& lockFile)
+    : fd_(OpenRetrying(lockFile.c_str(), O_RDWR | O_CREAT, 0644)) {
+  if (fd_ < 0) Fail(lockFile, "open the lock file", errno);
+  int rc;
+  do {
+    rc = ::flock(fd_, LOCK_EX);
+  } while (rc != 0 && errno == EINTR);
+  if (rc != 0) {
+    const int error = errno;
+    ::close(fd_);
+    Fail(lockFile, "lock", error);
+  }
+}
+
+ExclusiveLock::~ExclusiveLock() { ::close(fd_); }
+
+}  // namespace kelvo::com::storage

@@ -1,0 +1,118 @@
+// The tool run as a process on libraries that cannot be registered.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "tool_process.h"
+
+namespace kelvo::regsvr32 {
+namespace {
+
+using harness::RunTool;
+using harness::TemporaryRoot;
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+class ToolFailures : public ::testing::Test {
+ protected:
+  harness::ToolRun Run(const std::vector<std::string>& args) { return RunTool(args, root_.path()); }
+
+  std::string WriteTextFile(const std::string& name) {
+    const std::filesystem::path file = root_.path() / name;
+    std::ofstream(file) << "This is not a library.\n";
+    return file.string();
+  }
+
+  TemporaryRoot root_;
+};
+
+TEST_F(ToolFailures, NoArgumentsShowsUsage) {
+  const auto run = Run({});
+  EXPECT_EQ(run.exit_code, 1);
+  EXPECT_THAT(run.errors, HasSubstr("Usage: REGSVR32 [/s] [/u] PATH..."));
+  EXPECT_EQ(run.output, "");
+}
+
+TEST_F(ToolFailures, UnknownFlagIsNamedAndNothingIsLoaded) {
+  const auto run = Run({"/x", FIXTURE_FAILING});
+  EXPECT_EQ(run.exit_code, 1);
+  EXPECT_THAT(run.errors, HasSubstr("\"/x\""));
+  EXPECT_THAT(run.errors, Not(HasSubstr("DllRegisterServer in")));
+}
+
+TEST_F(ToolFailures, MissingFileCannotBeLoaded) {
+  const std::string missing = (root_.path() / "NOSUCH.OCX").string();
+  const auto run = Run({missing});
+  EXPECT_EQ(run.exit_code, 3);
+  EXPECT_THAT(run.errors, HasSubstr("Could not load " + missing + ": "));
+  EXPECT_THAT(run.errors, HasSubstr("No such file or directory"));
+}
+
+TEST_F(ToolFailures, TextFileCannotBeLoaded) {
+  const std::string text = WriteTextFile("FAKE.OCX");
+  const auto run = Run({"/s", text});
+  EXPECT_EQ(run.exit_code, 3);
+  EXPECT_THAT(run.errors, HasSubstr("Could not load " + text + ": "));
+}
+
+TEST_F(ToolFailures, LibraryWithoutEntryPoints) {
+  const auto run = Run({FIXTURE_BARE});
+  EXPECT_EQ(run.exit_code, 4);
+  EXPECT_THAT(run.errors, HasSubstr(FIXTURE_BARE));
+  EXPECT_THAT(run.errors, HasSubstr("no entry point DllRegisterServer"));
+}
+
+// The library only reaches a DllRegisterServer through its dependency, a
+// server whose entry point fails: calling it would act for the wrong server.
+TEST_F(ToolFailures, EntryPointOfADependencyDoesNotCount) {
+  const auto run = Run({FIXTURE_BORROWING});
+  EXPECT_EQ(run.exit_code, 4);
+  EXPECT_THAT(run.errors, Not(HasSubstr("failed with code")));
+}
+
+TEST_F(ToolFailures, FailingEntryPointReportsTheCodeInHex) {
+  const auto run = Run({FIXTURE_FAILING});
+  EXPECT_EQ(run.exit_code, 5);
+  EXPECT_THAT(run.errors, HasSubstr(std::string("DllRegisterServer in ") + FIXTURE_FAILING +
+                                    " failed with code 0x80004005."));
+}
+
+TEST_F(ToolFailures, FailingUnregisterReportsItsCode) {
+  const auto run = Run({"-U", FIXTURE_FAILING});
+  EXPECT_EQ(run.exit_code, 5);
+  EXPECT_THAT(run.errors, HasSubstr("DllUnregisterServer in"));
+  EXPECT_THAT(run.errors, HasSubstr("0x80040201"));
+}
+
+TEST_F(ToolFailures, EscapingExceptionIsAFailureNotACrash) {
+  const auto run = Run({FIXTURE_THROWING});
+  EXPECT_EQ(run.exit_code, 5);
+  EXPECT_THAT(run.errors, HasSubstr("registry file is damaged"));
+}
+
+TEST_F(ToolFailures, EscapingExceptionOfUnknownType) {
+  const auto run = Run({"/u", FIXTURE_THROWING});
+  EXPECT_EQ(run.exit_code, 5);
+  EXPECT_THAT(run.errors, HasSubstr("DllUnregisterServer in"));
+}
+
+TEST_F(ToolFailures, SilentModeStillReportsFailures) {
+  const auto run = Run({"/s", FIXTURE_FAILING});
+  EXPECT_EQ(run.exit_code, 5);
+  EXPECT_THAT(run.errors, HasSubstr("0x80004005"));
+  EXPECT_EQ(run.output, "");
+}
+
+TEST_F(ToolFailures, EveryFileIsProcessedAndTheFirstFailureDecides) {
+  const std::string missing = (root_.path() / "NOSUCH.OCX").string();
+  const auto run = Run({FIXTURE_FAILING, missing, FIXTURE_BARE});
+  EXPECT_EQ(run.exit_code, 5);
+  EXPECT_THAT(run.errors, HasSubstr("0x80004005"));
+  EXPECT_THAT(run.errors, HasSubstr("Could not load " + missing));
+  EXPECT_THAT(run.errors, HasSubstr("no entry point DllRegisterServer"));
+}
+
+}  // namespace
+}  // namespace kelvo::regsvr32
