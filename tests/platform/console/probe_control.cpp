@@ -55,13 +55,16 @@ const com::EventInterfaceInfo& Events() {
 }
 
 const com::CoClassInfo& Class() {
-  static const com::CoClassInfo info{u"Probe", com::GUID{0x0C0501E0, 3, 3, {}}, true, false, &Members(), &Events(),
+  static const com::CoClassInfo info{u"Probe", kProbeClsid, true, false, &Members(), &Events(),
                                      u"Changed", 0, {}, 0};
   return info;
 }
 
 class Probe final : public com::Object<forms::IControl, com::IDispatch> {
  public:
+  Probe() = default;
+  explicit Probe(com::ModuleCounter& module) : Object(module) {}
+
   const com::CoClassInfo& ClassInfo() const override { return Class(); }
   void SetSite(forms::IControlSite* site) override { site_ = site; }
 
@@ -208,10 +211,13 @@ class Probe final : public com::Object<forms::IControl, com::IDispatch> {
 
 }  // namespace
 
+com::ComPtr<forms::IControl> CreateProbe(com::ModuleCounter* module) {
+  if (module != nullptr) return com::MakeObject<Probe>(*module);
+  return com::MakeObject<Probe>();
+}
+
 void RegisterProbe() {
-  forms::RegisterControlClass(std::u16string(kProbeProgId), [] {
-    return com::ComPtr<forms::IControl>(com::MakeObject<Probe>());
-  });
+  forms::RegisterControlClass(std::u16string(kProbeProgId), [] { return CreateProbe(); });
 }
 
 }  // namespace kelvo::console::testing
