@@ -127,6 +127,41 @@ TEST(Drawing, SnapshotWritesTheComposedPicture) {
   std::filesystem::remove(file);
 }
 
+TEST(Pages, FieldsChangeApplyAndStayOutOfTheEventLog) {
+  const Transcript t = RunConsole(WithProbe(
+      "let p.Caption \"abc\"\n"
+      "page Console.ProbePage p\n"
+      "expect page txtCaption = \"abc\"\n"
+      "expect page changed = False\n"
+      "page let txtCaption \"xyz\"\n"
+      "expect page changed = True\n"
+      "expect get p.Caption = \"abc\"\n"
+      "page apply\n"
+      "expect page changed = False\n"
+      "expect get p.Caption = \"xyz\"\n"
+      "page let chkBold 1\n"
+      "expect page chkBold = 1\n"
+      "page click optSize(1)\n"
+      "expect page optSize(1) = True\n"
+      "expect page optSize(0) = False\n"
+      "page let cboStyle 1\n"
+      "expect page cboStyle = 1\n"
+      "expect events =\n"
+      "expect changed = p.Caption p.Caption\n"
+      "page nope\n"
+      "expect error page Console.Nope p = 429\n"));
+  EXPECT_EQ(t.text,
+            "ok\nok\nok\nok\nok\nok\nok\nok\nok\nok\nok\nok\n"
+            "ERROR line 22: 438 The page has no field nope\n"
+            "ok\n"
+            "13 passed, 1 failed\n");
+}
+
+TEST(Pages, CommandsNeedAnOpenPage) {
+  EXPECT_EQ(RunConsole(WithProbe("page apply\n")).text,
+            "ERROR line 3: no property page is open (open one with page PROGID NAME ...)\n0 passed, 1 failed\n");
+}
+
 TEST(ColoursMatch, HashAndOleColoursResolveTheSame) {
   EXPECT_TRUE(ColoursMatch("#FF0000", "#FF0000"));
   EXPECT_TRUE(ColoursMatch("#ff0000", "#FF0000"));

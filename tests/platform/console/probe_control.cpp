@@ -5,12 +5,9 @@
 #include "platform/com/dispatch_map.h"
 #include "platform/com/object.h"
 #include "platform/forms/application.h"
+#include "platform/forms/interface_ids.h"
 #include "platform/forms/stdobjects.h"
 #include "platform/win/window_system.h"
-
-namespace kelvo::forms {
-inline const com::IID& InterfaceIdOf(std::type_identity<IControl>) { return IID_IControl; }
-}  // namespace kelvo::forms
 
 namespace kelvo::console::testing {
 namespace {

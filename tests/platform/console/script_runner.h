@@ -8,6 +8,7 @@
 #include "platform/console/console.h"
 #include "platform/forms/application.h"
 #include "probe_control.h"
+#include "probe_page.h"
 
 namespace kelvo::console::testing {
 
@@ -18,6 +19,7 @@ struct Transcript {
 
 inline Transcript RunConsole(std::string_view script) {
   RegisterProbe();
+  RegisterProbePage();
   forms::Application app;
   std::istringstream in{std::string(script)};
   std::ostringstream out;
