@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "platform/console/interpreter.h"
 #include "platform/gfx/font.h"
@@ -9,6 +10,15 @@
 #include "platform/win/window_system.h"
 
 namespace kelvo::console {
+namespace {
+
+// Editors may start a UTF-8 file with a byte-order mark; it is not part of the first line.
+void DropByteOrderMark(std::string& line) {
+  constexpr std::string_view kMark = "\xEF\xBB\xBF";
+  if (line.starts_with(kMark)) line.erase(0, kMark.size());
+}
+
+}  // namespace
 
 void UseHeadlessEnvironment() {
   win::WindowSystem& ws = win::WindowSystem::Get();
@@ -23,6 +33,7 @@ int RunScript(std::istream& in, std::ostream& out, forms::Application& app) {
   std::string line;
   int number = 0;
   while (std::getline(in, line)) {
+    if (number == 0) DropByteOrderMark(line);
     interpreter.RunLine(line, ++number);
     out.flush();
   }

@@ -1,11 +1,9 @@
 #include "platform/console/parser.h"
 
-#include <charconv>
 #include <functional>
 #include <limits>
 #include <map>
 #include <stdexcept>
-#include <system_error>
 
 #include "platform/base/text.h"
 #include "platform/console/keys.h"
@@ -144,7 +142,7 @@ std::pair<double, double> Size(Words& w) {
   return {width, height};
 }
 
-bool StartsNumber(Words& w) { return !w.AtEnd() && w.Peek().IsBare() && LiteralFromText(w.Peek().bare).has_value(); }
+bool StartsNumber(const Words& w) { return !w.AtEnd() && w.Peek().IsBare() && LiteralFromText(w.Peek().bare).has_value(); }
 
 // ---- environment and forms
 

@@ -43,6 +43,7 @@ TEST(Transcript, CountsExpectationsErrorsAndBadLines) {
 
 TEST(Transcript, NothingFailedExitsZero) {
   EXPECT_EQ(RunConsole("").text, "0 passed, 0 failed\n");
+  EXPECT_EQ(RunConsole("\xEF\xBB\xBF" "form f\nexpect active = f\n").text, "ok\n1 passed, 0 failed\n");
   EXPECT_EQ(RunConsole("").status, 0);
   const Transcript t = RunConsole(WithProbe("expect get p.Caption = \"\"\r\nexpect ended = False\n"));
   EXPECT_EQ(t.text, "ok\nok\n2 passed, 0 failed\n");
