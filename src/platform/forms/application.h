@@ -312,7 +312,6 @@ class Application {
   bool Ended() const;
 
   struct Impl;
-  Impl& impl() const { return *impl_; }
 
  private:
   std::unique_ptr<Impl> impl_;
