@@ -11,11 +11,12 @@
 namespace kelvo::gfx::builtin {
 namespace {
 
-// The glyph art of the built-in font, drawn for this platform ('#' ink, '.'
-// paper). Each strip is a header line ("=" then the characters, as themselves
-// or as U+XXXX) followed by nine art rows: rows 0..6 are the capital height
-// (cell rows 3..9), rows 7..8 the descender (cell rows 10..11). Within a row,
-// glyphs are separated by blanks; a glyph's width is its number of columns.
+// The glyph art of the built-in font, designed for this platform and not
+// taken from any other font ('#' ink, '.' paper). Each strip is a header line
+// ("=" then the characters, as themselves or as U+XXXX) followed by nine art
+// rows: rows 0..6 are the capital height (cell rows 3..9), rows 7..8 the
+// descender (cell rows 10..11). Within a row, glyphs are separated by blanks;
+// a glyph's width is its number of columns.
 constexpr std::string_view kSheet = R"(
 = U+0020 ! " # $ % & ' ( )
 ...  #  #.#  .#.#.  ..#..  ##...  .##..  #  ..#  #..

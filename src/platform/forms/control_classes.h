@@ -1,0 +1,22 @@
+#pragma once
+// Creating a control object by ProgID: in-process classes first (the
+// standard controls, test classes), then the registry and the class's server.
+
+#include <string_view>
+
+#include "platform/forms/application.h"
+
+namespace kelvo::forms {
+
+struct ControlObject {
+  com::ComPtr<IControl> control;
+  com::ComPtr<com::IDispatch> dispatch;  // the control's own members
+};
+
+// Throws com::Error 429 naming the ProgID when the class cannot be created or
+// its object is not a control.
+ControlObject CreateControlObject(std::u16string_view progid);
+// Whether the ProgID names an in-process class or a registered one.
+bool IsKnownControlClass(std::u16string_view progid);
+
+}  // namespace kelvo::forms

@@ -1,0 +1,144 @@
+// The designer's property-page frame.
+
+#include "platform/forms/designer.h"
+
+#include <map>
+
+#include "platform/base/text.h"
+#include "platform/com/error.h"
+#include "platform/com/loader.h"
+#include "platform/com/registry.h"
+#include "platform/forms/interface_ids.h"
+#include "platform/win/window_system.h"
+
+namespace kelvo::forms {
+namespace {
+
+constexpr int kPageWidthPx = 420;
+constexpr int kPageHeightPx = 300;
+
+std::map<std::u16string, PropertyPageFactory>& PageClasses() {
+  static std::map<std::u16string, PropertyPageFactory> classes;
+  return classes;
+}
+
+[[noreturn]] void CannotCreate(std::u16string_view progid, std::u16string_view reason) {
+  throw com::Error(com::err::kCantCreateObject,
+                   u"Can't create object: " + std::u16string(progid) + u" (" + std::u16string(reason) + u")");
+}
+
+com::ComPtr<IPropertyPage> CreatePage(std::u16string_view progid) {
+  const auto in = PageClasses().find(text::UpperAnsi(progid));
+  if (in != PageClasses().end()) {
+    auto page = in->second();
+    if (!page) CannotCreate(progid, u"the class factory made no object");
+    return page;
+  }
+  com::ComPtr<com::IDispatch> object;
+  try {
+    object = com::CreateObject(progid);
+  } catch (const com::RegistryError& e) {
+    CannotCreate(progid, text::FromUtf8(e.what()));
+  }
+  auto page = com::QueryAs<IPropertyPage>(object, IID_IPropertyPage);
+  if (!page) CannotCreate(progid, u"the object is not a property page");
+  return page;
+}
+
+// A name for the page's form that no other form has.
+std::u16string AreaName(const Application& app) {
+  for (int n = 1;; ++n) {
+    std::u16string name = u"PropertyPage" + text::FromUtf8(std::to_string(n));
+    if (app.FindForm(name) == nullptr) return name;
+  }
+}
+
+class PageSite final : public IPropertyPageSite {
+ public:
+  void SetChanged(bool changed) override { changed_ = changed; }
+  bool Changed() override { return changed_; }
+
+ private:
+  bool changed_ = false;
+};
+
+}  // namespace
+
+void RegisterPropertyPageClass(std::u16string progid, PropertyPageFactory factory) {
+  PageClasses()[text::UpperAnsi(progid)] = std::move(factory);
+}
+
+struct PropertyPageFrame::Impl {
+  Application& app;
+  com::ComPtr<IPropertyPage> page;
+  PageSite site;
+  win::HWND window = 0;
+  Form* area = nullptr;
+  std::u16string areaName;
+};
+
+PropertyPageFrame::PropertyPageFrame(Application& app, std::u16string_view progid,
+                                     const std::vector<Control*>& selected)
+    : impl_(std::make_unique<Impl>(Impl{app, CreatePage(progid), {}, 0, nullptr, {}})) {
+  win::WindowSystem& ws = win::WindowSystem::Get();
+  win::WindowCreate params;
+  params.kind = win::WindowKind::TopLevel;
+  params.rect = {0, 0, kPageWidthPx, kPageHeightPx};
+  params.visible = false;
+  params.caption = impl_->page->Caption();
+  impl_->window = ws.Create(params);
+  try {
+    impl_->areaName = AreaName(app);
+    FormOptions options;
+    options.kind = FormKind::Embedded;
+    options.parent = impl_->window;
+    options.clientWidth = static_cast<double>(kPageWidthPx) * ws.TwipsPerPixelX();
+    options.clientHeight = static_cast<double>(kPageHeightPx) * ws.TwipsPerPixelY();
+    options.caption = impl_->page->Caption();
+    Form* current = app.CurrentForm();
+    impl_->area = &app.CreateForm(impl_->areaName, options);
+    app.SetCurrentForm(current);
+    impl_->page->Create(impl_->area->Hwnd(), &impl_->site);
+    std::vector<com::ComPtr<com::IDispatch>> extenders;
+    for (Control* c : selected) extenders.push_back(c->Extender());
+    impl_->page->SelectionChanged(extenders);
+  } catch (...) {
+    if (impl_->area != nullptr) app.UnloadForm(*impl_->area);
+    ws.Destroy(impl_->window);
+    throw;
+  }
+}
+
+PropertyPageFrame::~PropertyPageFrame() {
+  // The application may have unloaded the page's form already (End).
+  if (Form* area = impl_->app.FindForm(impl_->areaName); area != nullptr && area == impl_->area) {
+    impl_->app.UnloadForm(*area);
+  }
+  win::WindowSystem::Get().Destroy(impl_->window);
+}
+
+IPropertyPage& PropertyPageFrame::Page() const { return *impl_->page; }
+
+std::u16string PropertyPageFrame::Caption() const { return impl_->page->Caption(); }
+
+Form& PropertyPageFrame::Area() const {
+  if (impl_->app.FindForm(impl_->areaName) != impl_->area) {
+    throw com::Error(364, u"Object was unloaded");
+  }
+  return *impl_->area;
+}
+
+com::ComPtr<com::IDispatch> PropertyPageFrame::Field(std::u16string_view name) const {
+  auto field = impl_->page->Field(name);
+  if (!field) throw com::Error(com::err::kNoSuchMember, u"The page has no field " + std::u16string(name));
+  return field;
+}
+
+void PropertyPageFrame::Apply() {
+  impl_->page->ApplyChanges();
+  impl_->site.SetChanged(false);
+}
+
+bool PropertyPageFrame::Changed() const { return impl_->site.Changed(); }
+
+}  // namespace kelvo::forms

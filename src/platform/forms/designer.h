@@ -1,0 +1,47 @@
+#pragma once
+// The designer's property-page frame: opens a property page for the selected
+// controls, lets the page build its fields (standard controls on an embedded
+// form), and applies its changes.
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/forms/application.h"
+
+namespace kelvo::forms {
+
+using PropertyPageFactory = std::function<com::ComPtr<IPropertyPage>()>;
+// Registers an in-process property page class under its ProgID; every other
+// ProgID is created through the registry and asked for IID_IPropertyPage.
+void RegisterPropertyPageClass(std::u16string progid, PropertyPageFactory factory);
+
+class PropertyPageFrame {
+ public:
+  // Creates the page (com::Error 429 when it cannot), builds it on an embedded
+  // form inside a designer window, and passes it the selected controls'
+  // extenders in order (SelectionChanged).
+  PropertyPageFrame(Application& app, std::u16string_view progid, const std::vector<Control*>& selected);
+  ~PropertyPageFrame();
+  PropertyPageFrame(const PropertyPageFrame&) = delete;
+  PropertyPageFrame& operator=(const PropertyPageFrame&) = delete;
+
+  IPropertyPage& Page() const;
+  std::u16string Caption() const;
+  // The form holding the page's fields.
+  Form& Area() const;
+  // A field of the page by name (its extender), or com::Error 438.
+  com::ComPtr<com::IDispatch> Field(std::u16string_view name) const;
+  // The designer's Apply button: ApplyChanges, then the changed flag clears.
+  void Apply();
+  // The page's changed flag (the Apply button enabled).
+  bool Changed() const;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace kelvo::forms

@@ -1,0 +1,152 @@
+#pragma once
+// What the command button, check box and option button share: a caption with
+// an access key, font, colours, the enabled flag, the focus and a pressed
+// state, key and mouse events raised to the form, and the "act" step (click,
+// toggle, select) reached by a click, the space bar, an access key or, for a
+// default or cancel button, Enter and Escape. Derived classes provide
+// Act() and Draw().
+
+#include <utility>
+
+#include "platform/forms/stdcontrols/caption_text.h"
+#include "platform/forms/stdcontrols/edges.h"
+#include "platform/forms/stdcontrols/std_control.h"
+
+namespace kelvo::forms::stdcontrols {
+
+template <class Derived>
+class ButtonBase : public StdControl<Derived> {
+  using Base = StdControl<Derived>;
+
+ public:
+  void Initialize() override { font_ = CreateFontObject(gfx::FontDesc{}); }
+
+  void InitProperties() override {
+    caption_ = this->Site().AmbientDisplayName();
+    font_ = ToFont(com::Variant::Object(this->Site().AmbientFont()));
+    UpdateAccessKeys();
+  }
+
+  void GotFocus() override {
+    hasFocus_ = true;
+    this->Self().Draw();
+    this->Core().Raise(u"GotFocus");
+  }
+
+  void LostFocus() override {
+    hasFocus_ = false;
+    pressed_ = false;
+    this->Self().Draw();
+    this->Core().Raise(u"LostFocus");
+  }
+
+  void KeyDown(std::int16_t& code, std::int16_t& shift) override {
+    this->Core().RaiseKey(u"KeyDown", code, shift);
+    if (code == kSpace && !pressed_) {
+      pressed_ = true;
+      this->Self().Draw();
+    }
+  }
+
+  void KeyPress(std::int16_t& ascii) override { this->Core().RaiseKeyPress(ascii); }
+
+  void KeyUp(std::int16_t& code, std::int16_t& shift) override {
+    this->Core().RaiseKey(u"KeyUp", code, shift);
+    if (code == kSpace && pressed_) {
+      pressed_ = false;
+      this->Self().Draw();
+      this->Self().Act();
+    }
+  }
+
+  void MouseDown(std::int16_t b, std::int16_t s, float x, float y) override {
+    this->Core().RaiseMouse(u"MouseDown", b, s, x, y);
+    if (b == 1) {
+      pressed_ = true;
+      this->Self().Draw();
+    }
+  }
+
+  void MouseMove(std::int16_t b, std::int16_t s, float x, float y) override {
+    this->Core().RaiseMouse(u"MouseMove", b, s, x, y);
+  }
+
+  void MouseUp(std::int16_t b, std::int16_t s, float x, float y) override {
+    this->Core().RaiseMouse(u"MouseUp", b, s, x, y);
+    if (pressed_) {
+      pressed_ = false;
+      this->Self().Draw();
+    }
+  }
+
+  // The container delivers Click for a release inside the control.
+  void Click() override { this->Self().Act(); }
+  void DblClick() override { this->Self().Act(); }
+  void AccessKeyPress(std::int16_t) override { this->Self().Act(); }
+  void AmbientChanged(std::u16string_view) override { this->Self().Draw(); }
+
+ protected:
+  static constexpr std::int16_t kSpace = 32;
+
+  void ReadCommon(IPropertyBag& bag) {
+    caption_ = bag.Read(u"Caption", com::Variant::String(caption_)).ToString();
+    backColor_ = ToColor(bag.Read(u"BackColor", ColorValue(backColor_)));
+    foreColor_ = ToColor(bag.Read(u"ForeColor", ColorValue(foreColor_)));
+    if (auto f = AsFont(bag.Read(u"Font", com::Variant::Object(font_)))) font_ = f;
+    enabled_ = bag.Read(u"Enabled", com::Variant::Boolean(enabled_)).ToBoolean();
+    this->Core().EnableWindow(enabled_);
+    UpdateAccessKeys();
+  }
+
+  void WriteCommon(IPropertyBag& bag) const {
+    const com::Variant none;
+    bag.Write(u"Caption", com::Variant::String(caption_), none);
+    bag.Write(u"BackColor", ColorValue(backColor_), none);
+    bag.Write(u"ForeColor", ColorValue(foreColor_), none);
+    bag.Write(u"Font", com::Variant::Object(font_), none);
+    bag.Write(u"Enabled", com::Variant::Boolean(enabled_), none);
+  }
+
+  void SetCaption(std::u16string caption) {
+    this->Assign(caption_, std::move(caption), u"Caption");
+    UpdateAccessKeys();
+  }
+
+  void SetEnabled(bool enabled) {
+    enabled_ = enabled;
+    this->Core().EnableWindow(enabled);
+    this->Site().PropertyChanged(u"Enabled");
+    this->Self().Draw();
+  }
+
+  // The caption drawn at (x, y), greyed when disabled; prints are recorded.
+  void DrawCaption(int x, int y) const {
+    gfx::Surface& s = this->Core().Surface();
+    const Caption c = ParseCaption(caption_, true);
+    if (c.text.empty()) return;
+    const gfx::OleColor color = enabled_ ? foreColor_ : kGrayText;
+    s.RecordPrint(c.text, x, y, color);
+    DrawTextLine(s, x, y, TextLine{c.text, 0}, color, c.mnemonic);
+  }
+
+  int CaptionWidth() const {
+    return this->Core().Surface().Face().Width(ParseCaption(caption_, true).text);
+  }
+
+  std::u16string caption_;
+  com::ComPtr<IFontObject> font_;
+  bool enabled_ = true;
+  gfx::OleColor backColor_ = kButtonFace;
+  gfx::OleColor foreColor_ = kButtonText;
+  bool hasFocus_ = false;
+  bool pressed_ = false;
+
+ private:
+  void UpdateAccessKeys() {
+    if (!this->HasSite()) return;
+    const Caption c = ParseCaption(caption_, true);
+    this->Site().SetAccessKeys(c.accessKey != 0 ? std::u16string(1, c.accessKey) : std::u16string());
+  }
+};
+
+}  // namespace kelvo::forms::stdcontrols

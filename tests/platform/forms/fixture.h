@@ -1,0 +1,60 @@
+#pragma once
+// A fresh application on the headless window system for every test, with the
+// test control classes registered and the deterministic font.
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "platform/forms/application.h"
+#include "platform/gfx/font.h"
+#include "platform/win/window_system.h"
+#include "test_control.h"
+
+namespace kelvo::forms::test {
+
+struct TempRoot {
+  TempRoot() { std::filesystem::create_directories(dir); }
+  ~TempRoot() {
+    std::error_code ec;
+    std::filesystem::remove_all(dir, ec);
+  }
+  TempRoot(const TempRoot&) = delete;
+  TempRoot& operator=(const TempRoot&) = delete;
+  const std::string dir =
+      (std::filesystem::temp_directory_path() / ("kelvo-forms-tests-" + std::to_string(::getpid()))).string();
+};
+
+class FormsTest : public ::testing::Test {
+ protected:
+  // In the constructor: derived fixtures create forms and controls in their
+  // member initializers.
+  FormsTest() {
+    // A registry of our own (removed when the process ends): classes the
+    // tests do not register are unknown.
+    static const TempRoot root;
+    ::setenv("KELVO_ROOT", root.dir.c_str(), 1);
+    RegisterTestClasses();
+    ResetTestState();
+    win::WindowSystem::Get().SetScreenDpi(96);
+    gfx::SetFontSource(gfx::FontSource::Builtin);
+  }
+
+  Form& NewForm(std::u16string_view name = u"frm", FormOptions options = {}) {
+    return app.CreateForm(name, options);
+  }
+  Control& Add(Form& f, std::u16string_view progid, std::u16string_view name, TwipsRect rect = {0, 0, 1500, 300}) {
+    return f.AddControl(progid, name, rect);
+  }
+  // The journal since the last call.
+  static std::string Log() { return Hooks().journal.Take(); }
+  static win::WindowSystem& Ws() { return win::WindowSystem::Get(); }
+
+  Application app;
+};
+
+}  // namespace kelvo::forms::test
