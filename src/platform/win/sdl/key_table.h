@@ -17,9 +17,9 @@ inline constexpr int kCtrlMask = 2;
 inline constexpr int kAltMask = 4;
 
 struct KeyStroke {
-  int vk = 0;           // virtual-key code; 0 for a key without one
-  int shift = 0;        // kShiftMask | kCtrlMask | kAltMask
-  bool altGr = false;   // the Alt in `shift` is AltGr (Ctrl+Alt)
+  int vk = 0;          // virtual-key code; 0 for a key without one
+  int shift = 0;       // kShiftMask | kCtrlMask | kAltMask
+  bool altGr = false;  // the Alt in `shift` is AltGr (Ctrl+Alt)
   friend bool operator==(const KeyStroke&, const KeyStroke&) = default;
 };
 

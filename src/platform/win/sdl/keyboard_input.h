@@ -3,9 +3,9 @@
 // system delivers keys: KeyDown, the key press (Char) it types, KeyUp, and
 // Alt+letter as an access key to the top-level window.
 
-#include <string_view>
-
 #include <SDL2/SDL_keyboard.h>
+
+#include <string_view>
 
 #include "platform/win/window_system.h"
 

@@ -1,16 +1,14 @@
 // The key translation table against the operating system's virtual-key codes
 // and the key press and access-key rules of the container.
 
-#include <gtest/gtest.h>
-
 #include "platform/win/sdl/key_table.h"
+
+#include <gtest/gtest.h>
 
 namespace kelvo::win::sdl {
 namespace {
 
-int Vk(SDL_Keycode key, SDL_Scancode scancode, Uint16 mod = KMOD_NONE) {
-  return TranslateKey(key, scancode, mod).vk;
-}
+int Vk(SDL_Keycode key, SDL_Scancode scancode, Uint16 mod = KMOD_NONE) { return TranslateKey(key, scancode, mod).vk; }
 
 KeyStroke Stroke(SDL_Keycode key, SDL_Scancode scancode, Uint16 mod) { return TranslateKey(key, scancode, mod); }
 

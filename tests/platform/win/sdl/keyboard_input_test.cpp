@@ -1,8 +1,9 @@
 // SDL keyboard events delivered to windows: the order of KeyDown, Char,
 // AccessKey and KeyUp, and where each goes.
 
-#include "../window_fixture.h"
 #include "platform/win/sdl/keyboard_input.h"
+
+#include "../window_fixture.h"
 
 namespace kelvo::win::test {
 namespace {
@@ -43,8 +44,8 @@ TEST_F(KeyboardInputTest, ControlKeysTypeTheirOwnCodes) {
   keyboard.KeyDown(Key(SDLK_RETURN, SDL_SCANCODE_RETURN));
   keyboard.KeyDown(Key(SDLK_c, SDL_SCANCODE_C, KMOD_LCTRL));
   keyboard.TextInput("c");  // SDL may report it; Ctrl+C types only its code
-  EXPECT_EQ(log.Take(), (Lines{Down(edit, 8, 0), Char(edit, 8), Down(edit, 13, 0), Char(edit, 13),
-                               Down(edit, 'C', 2), Char(edit, 3)}));
+  EXPECT_EQ(log.Take(), (Lines{Down(edit, 8, 0), Char(edit, 8), Down(edit, 13, 0), Char(edit, 13), Down(edit, 'C', 2),
+                               Char(edit, 3)}));
 }
 
 TEST_F(KeyboardInputTest, AltLetterGoesToTheFormAsAnAccessKey) {

@@ -1,8 +1,9 @@
 // SDL mouse events delivered to windows: screen positions, button numbers,
 // double clicks and activation by a click.
 
-#include "../window_fixture.h"
 #include "platform/win/sdl/mouse_input.h"
+
+#include "../window_fixture.h"
 
 namespace kelvo::win::test {
 namespace {
@@ -74,9 +75,9 @@ TEST_F(MouseInputTest, APressActivatesItsFormButNeverAToolWindow) {
   EXPECT_EQ(ws.Active(), form);
   mouse.Button(other, Press(SDL_BUTTON_LEFT, true, 5, 5), KMOD_NONE);
   EXPECT_EQ(ws.Active(), other);
-  EXPECT_EQ(log.Take(), (Lines{M(Msg::MouseDown, tip, 1, 0, 1, 1), L(form, {.type = Msg::Activate, .a = 0, .other = other}),
-                               L(other, {.type = Msg::Activate, .a = 1, .other = form}),
-                               M(Msg::MouseDown, other, 1, 0, 5, 5)}));
+  EXPECT_EQ(log.Take(),
+            (Lines{M(Msg::MouseDown, tip, 1, 0, 1, 1), L(form, {.type = Msg::Activate, .a = 0, .other = other}),
+                   L(other, {.type = Msg::Activate, .a = 1, .other = form}), M(Msg::MouseDown, other, 1, 0, 5, 5)}));
 }
 
 TEST_F(MouseInputTest, TheCaptureGetsTheMouseOutsideItsWindow) {

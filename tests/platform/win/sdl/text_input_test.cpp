@@ -1,8 +1,8 @@
 // Text from SDL's text-input event as code page 1252 key press codes.
 
-#include <gtest/gtest.h>
-
 #include "platform/win/sdl/text_input.h"
+
+#include <gtest/gtest.h>
 
 namespace kelvo::win::sdl {
 namespace {
@@ -11,9 +11,9 @@ using Codes = std::vector<std::uint8_t>;
 
 TEST(TextInput, CharactersOfTheCodePageKeepTheirCodes) {
   EXPECT_EQ(TypedCodes("a"), (Codes{'a'}));
-  EXPECT_EQ(TypedCodes("\xC3\xA9"), (Codes{0xE9}));            // é
+  EXPECT_EQ(TypedCodes("\xC3\xA9"), (Codes{0xE9}));                // é
   EXPECT_EQ(TypedCodes("\xC3\xA7\xC3\x87"), (Codes{0xE7, 0xC7}));  // ç Ç
-  EXPECT_EQ(TypedCodes("\xE2\x82\xAC"), (Codes{0x80}));        // € lives in the C1 range of the code page
+  EXPECT_EQ(TypedCodes("\xE2\x82\xAC"), (Codes{0x80}));            // € lives in the C1 range of the code page
   EXPECT_EQ(TypedCodes("?"), (Codes{'?'}));
 }
 
