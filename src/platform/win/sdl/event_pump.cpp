@@ -94,6 +94,10 @@ void SdlBackend::Dispatch(const SDL_Event& event, ModalDialog* dialog) {
 }
 
 void SdlBackend::DispatchMouse(const SDL_Event& event) {
+  if (event.type == SDL_MOUSEBUTTONUP && event.button.button == swallowRelease_) {
+    swallowRelease_ = 0;
+    return;
+  }
   const HWND root = windows_.FromId(MouseWindowId(event));
   if (root == 0) return;
   if (event.type == SDL_MOUSEMOTION) {
@@ -115,6 +119,7 @@ void SdlBackend::DispatchDialogMouse(const SDL_Event& event, ModalDialog& dialog
     dialog.MouseMoved(x, y);
   } else if (event.type == SDL_MOUSEBUTTONDOWN && !inside) {
     dialog.PressedElsewhere();
+    if (dialog.Done()) swallowRelease_ = event.button.button;
   } else {
     dialog.MouseButton(event.type == SDL_MOUSEBUTTONDOWN, x, y);
   }

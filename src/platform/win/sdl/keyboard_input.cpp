@@ -32,6 +32,9 @@ void KeyboardInput::KeyDown(const SDL_Keysym& key) {
 
 void KeyboardInput::KeyUp(const SDL_Keysym& key) {
   const KeyStroke stroke = TranslateKey(key.sym, key.scancode, key.mod);
+  // Text can also come without a key down (an input method, a composed
+  // character); it follows the modifiers as they are after this release.
+  typesText_ = TypesText(stroke);
   if (stroke.vk != 0) Deliver({.type = Msg::KeyUp, .a = stroke.vk, .b = stroke.shift});
 }
 

@@ -26,7 +26,7 @@ class KeyboardInput {
   void Deliver(const Message& message);
 
   WindowSystem& ws_;
-  bool typesText_ = true;  // the modifiers of the last key down let text through
+  bool typesText_ = true;  // the modifiers of the last key event let text through
 };
 
 }  // namespace kelvo::win::sdl

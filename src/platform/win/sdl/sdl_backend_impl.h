@@ -70,6 +70,8 @@ class SdlBackend final : public Backend {
   bool quit_ = false;
   bool focusCheck_ = false;  // a window of ours lost the keyboard: who has it now?
   bool capturing_ = false;
+  // The button whose press closed a dialog: its release belongs to no window.
+  Uint8 swallowRelease_ = 0;
 };
 
 }  // namespace kelvo::win::sdl

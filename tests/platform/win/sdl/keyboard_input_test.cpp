@@ -64,6 +64,16 @@ TEST_F(KeyboardInputTest, AltGrTypesItsCharacterInstead) {
   EXPECT_EQ(log.Take(), (Lines{Down(edit, 'E', 6), Char(edit, 0x80), Down(edit, 'Q', 6), Char(edit, '@')}));
 }
 
+TEST_F(KeyboardInputTest, TextWithoutAKeyFollowsTheModifiersAsReleased) {
+  keyboard.KeyDown(Key(SDLK_v, SDL_SCANCODE_V, KMOD_LCTRL));
+  keyboard.KeyUp(Key(SDLK_v, SDL_SCANCODE_V, KMOD_LCTRL));
+  keyboard.TextInput("v");  // Ctrl still held
+  keyboard.KeyUp(Key(SDLK_LCTRL, SDL_SCANCODE_LCTRL));
+  keyboard.TextInput("\xC3\xA9");  // é from an input method
+  EXPECT_EQ(log.Take(), (Lines{Down(edit, 'V', 2), Char(edit, 22), Up(edit, 'V', 2), Up(edit, 17, 0),
+                               Char(edit, 0xE9)}));
+}
+
 TEST_F(KeyboardInputTest, TextOutsideTheCodePageTypesNothing) {
   keyboard.KeyDown(Key(0x65E5, SDL_SCANCODE_A));
   keyboard.TextInput("\xE6\x97\xA5");
