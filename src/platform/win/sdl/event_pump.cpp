@@ -1,6 +1,7 @@
 // The user-interface loop: it waits for the next SDL event or the next due
 // timer (or caret blink), hands events to the windows (or to a modal dialog),
-// fires due timers, delivers posted messages and presents what changed.
+// fires due timers, delivers posted messages and presents what changed
+// before it looks at whether it is finished.
 
 #include <SDL2/SDL.h>
 
@@ -35,10 +36,14 @@ bool MouseScreenPoint(const SDL_Event& event, POINT& screen) {
 
 }  // namespace
 
+void SdlBackend::Present(ModalDialog* dialog) {
+  windows_.PresentChanged(caret_.Lit());
+  if (dialog != nullptr) dialog->Present(false);
+}
+
 void SdlBackend::Pump(ModalDialog* dialog, const std::function<bool()>& finished) {
+  Present(dialog);
   while (!quit_ && !finished()) {
-    windows_.PresentChanged(caret_.Lit());
-    if (dialog != nullptr) dialog->Present(false);
     SDL_Event event;
     if (WaitForEvent(event)) {
       Dispatch(event, dialog);
@@ -50,6 +55,7 @@ void SdlBackend::Pump(ModalDialog* dialog, const std::function<bool()>& finished
     ws_.RunDueTimers();
     caret_.Tick(NowMs());
     ws_.ProcessPending();
+    Present(dialog);
   }
 }
 

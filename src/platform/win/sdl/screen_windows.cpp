@@ -202,6 +202,7 @@ void ScreenWindows::PresentChanged(bool caretLit) {
     if (PresentImage(entry.window, picture)) {
       entry.signature = signature;
       entry.stale = false;
+      ++presented_;
     }
   }
 }

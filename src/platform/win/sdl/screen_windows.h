@@ -38,6 +38,8 @@ class ScreenWindows {
 
   // Presents every shown window whose picture changed since it was last presented.
   void PresentChanged(bool caretLit);
+  // Pictures put on the screen so far.
+  std::uint64_t PresentedFrames() const { return presented_; }
   // Gives the keyboard to the active form's SDL window (a window of ours that
   // must not keep it, a tooltip or a closed menu, took it).
   void FocusActive();
@@ -62,6 +64,7 @@ class ScreenWindows {
 
   WindowSystem& ws_;
   std::map<HWND, Entry> entries_;
+  std::uint64_t presented_ = 0;
 };
 
 }  // namespace kelvo::win::sdl

@@ -83,9 +83,20 @@ void InstallSdlBackend() {
   ws.InstallBackend(std::make_unique<sdl::SdlBackend>(ws));
 }
 
+namespace {
+
+sdl::SdlBackend* InstalledSdlBackend() { return dynamic_cast<sdl::SdlBackend*>(&WindowSystem::Get().backend()); }
+
+}  // namespace
+
+std::uint64_t PresentedFrames() {
+  const sdl::SdlBackend* backend = InstalledSdlBackend();
+  return backend == nullptr ? 0 : backend->PresentedFrames();
+}
+
 void RunEventLoop(const std::function<bool()>& finished) {
   WindowSystem& ws = WindowSystem::Get();
-  auto* backend = dynamic_cast<sdl::SdlBackend*>(&ws.backend());
+  sdl::SdlBackend* backend = InstalledSdlBackend();
   if (backend == nullptr) throw std::logic_error("RunEventLoop needs the SDL backend: call InstallSdlBackend first");
   auto noFormLeft = [&ws] {
     const std::vector<HWND> roots = ws.TopLevelWindows();

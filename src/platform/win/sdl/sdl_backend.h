@@ -7,6 +7,7 @@
 //   app.LoadFormFile("demo.frm");
 //   win::RunEventLoop([&] { return app.Ended(); });
 
+#include <cstdint>
 #include <functional>
 #include <stdexcept>
 
@@ -28,5 +29,10 @@ void InstallSdlBackend();
 // left, or when the program is asked to quit (a signal). Throws
 // std::logic_error when the SDL backend is not installed.
 void RunEventLoop(const std::function<bool()>& finished);
+
+// How many pictures of forms and tool windows the SDL backend has put on the
+// screen (0 when it is not installed): a loop run until this grows has shown
+// what changed.
+std::uint64_t PresentedFrames();
 
 }  // namespace kelvo::win

@@ -48,9 +48,10 @@ class SdlBackend final : public Backend {
   // Runs the loop until `finished` answers true or the program is asked to
   // quit; while `dialog` is given, the input goes to it.
   void Pump(ModalDialog* dialog, const std::function<bool()>& finished);
-  bool QuitRequested() const { return quit_; }
+  std::uint64_t PresentedFrames() const { return windows_.PresentedFrames(); }
 
  private:
+  void Present(ModalDialog* dialog);
   bool WaitForEvent(SDL_Event& event);
   void Dispatch(const SDL_Event& event, ModalDialog* dialog);
   void DispatchWindowEvent(const SDL_WindowEvent& event, ModalDialog* dialog);
