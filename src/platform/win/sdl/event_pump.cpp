@@ -76,6 +76,7 @@ void SdlBackend::Dispatch(const SDL_Event& event, ModalDialog* dialog) {
     case SDL_KEYDOWN:
       if (dialog != nullptr) {
         dialog->KeyDown(TranslateKey(event.key.keysym.sym, event.key.keysym.scancode, event.key.keysym.mod));
+        keyboard_.KeyTakenByDialog();
       } else {
         keyboard_.KeyDown(event.key.keysym);
       }
@@ -177,6 +178,7 @@ void SdlBackend::AfterEvents(ModalDialog* dialog) {
       ws_.Activate(0);
     }
   }
+  windows_.FollowScreen();
   SyncCapture(dialog);
   FollowPointer();
 }

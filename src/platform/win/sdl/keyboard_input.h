@@ -19,6 +19,9 @@ class KeyboardInput {
   void KeyUp(const SDL_Keysym& key);
   // SDL's text-input event, which follows the key down that typed it.
   void TextInput(std::string_view utf8);
+  // A dialog of the backend took a key down: the text it types is no key
+  // press for the windows.
+  void KeyTakenByDialog() { typesText_ = false; }
 
  private:
   // The focus window, or the active window when nothing has the focus.

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <utility>
+#include <vector>
 
 #include "platform/base/text.h"
 #include "platform/win/compose.h"
@@ -91,21 +93,51 @@ void ScreenWindows::Destroyed(HWND hwnd) {
   if (hadKeyboard) FocusActive();
 }
 
-void ScreenWindows::Place(HWND root, Entry& entry, std::uint64_t now) {
-  const RECT r = ws_.ClientRect(root);
+RECT ScreenWindows::OnScreen(const Entry& entry) {
   int x = 0, y = 0, w = 0, h = 0;
   SDL_GetWindowPosition(entry.window, &x, &y);
   SDL_GetWindowSize(entry.window, &w, &h);
-  const bool move = x != r.left || y != r.top;
-  const bool resize = w != Side(r.Width()) || h != Side(r.Height());
-  entry.requested = r;
-  if (move) {
+  return {x, y, x + w, y + h};
+}
+
+bool ScreenWindows::SamePlace(const RECT& window, const RECT& screen) {
+  return window.left == screen.left && window.top == screen.top && Side(window.Width()) == screen.Width() &&
+         Side(window.Height()) == screen.Height();
+}
+
+void ScreenWindows::Place(HWND root, Entry& entry, std::uint64_t now) {
+  const RECT r = ws_.ClientRect(root);
+  const RECT before = OnScreen(entry);
+  if (SamePlace(r, before)) return;
+  if (r.left != before.left || r.top != before.top) {
     entry.placeSettlesAt = now + kRequestSettleMs;
     SDL_SetWindowPosition(entry.window, r.left, r.top);
   }
-  if (resize) {
+  if (Side(r.Width()) != before.Width() || Side(r.Height()) != before.Height()) {
     entry.sizeSettlesAt = now + kRequestSettleMs;
     SDL_SetWindowSize(entry.window, Side(r.Width()), Side(r.Height()));
+  }
+  // SDL waits briefly for the window manager, which may place the window
+  // otherwise (inside the screen, below a panel); the window then follows
+  // the screen, from the loop, outside this notification.
+  entry.requested = OnScreen(entry);
+  if (!SamePlace(r, entry.requested)) entry.follow = true;
+}
+
+void ScreenWindows::FollowScreen() {
+  std::vector<std::pair<HWND, RECT>> moves;
+  for (auto& [root, entry] : entries_) {
+    if (!entry.follow) continue;
+    entry.follow = false;
+    moves.emplace_back(root, entry.requested);
+  }
+  for (const auto& [root, screen] : moves) {
+    if (!ws_.IsWindow(root)) continue;
+    const RECT r = ws_.ClientRect(root);
+    if (SamePlace(r, screen)) continue;
+    const int width = Side(r.Width()) == screen.Width() ? r.Width() : screen.Width();
+    const int height = Side(r.Height()) == screen.Height() ? r.Height() : screen.Height();
+    ws_.Move(root, {screen.left, screen.top, screen.left + width, screen.top + height});
   }
 }
 

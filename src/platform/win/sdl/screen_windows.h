@@ -35,6 +35,9 @@ class ScreenWindows {
   void ResizedOnScreen(HWND root, int width, int height, std::uint64_t now);
   // The screen lost the window's picture.
   void Exposed(HWND root);
+  // Moves the windows the window manager placed otherwise than asked to
+  // where they are on the screen.
+  void FollowScreen();
 
   // Presents every shown window whose picture changed since it was last presented.
   void PresentChanged(bool caretLit);
@@ -56,8 +59,13 @@ class ScreenWindows {
     RECT requested;
     std::uint64_t placeSettlesAt = 0;
     std::uint64_t sizeSettlesAt = 0;
+    bool follow = false;  // the screen shows it elsewhere than its window is
   };
   Entry* Find(HWND root);
+  static RECT OnScreen(const Entry& entry);
+  // Whether a window's rectangle is shown by an SDL window there (which is at
+  // least one pixel wide and high).
+  static bool SamePlace(const RECT& window, const RECT& screen);
   void Place(HWND root, Entry& entry, std::uint64_t now);
   void ShowOrHide(HWND root, Entry& entry);
   std::uint64_t Signature(HWND root, bool caretLit) const;

@@ -78,16 +78,17 @@ MsgBoxResult SdlBackend::RunMessageBox(HWND owner, const MessageBoxRecord& box) 
 
 }  // namespace sdl
 
-void InstallSdlBackend() {
-  WindowSystem& ws = WindowSystem::Get();
-  ws.InstallBackend(std::make_unique<sdl::SdlBackend>(ws));
-}
-
 namespace {
 
 sdl::SdlBackend* InstalledSdlBackend() { return dynamic_cast<sdl::SdlBackend*>(&WindowSystem::Get().backend()); }
 
 }  // namespace
+
+void InstallSdlBackend() {
+  if (InstalledSdlBackend() != nullptr) return;
+  WindowSystem& ws = WindowSystem::Get();
+  ws.InstallBackend(std::make_unique<sdl::SdlBackend>(ws));
+}
 
 std::uint64_t PresentedFrames() {
   const sdl::SdlBackend* backend = InstalledSdlBackend();

@@ -19,8 +19,9 @@ class DisplayUnavailable : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// Opens the display and makes the SDL backend the window system's backend.
-// Windows that exist already get their screen windows at once.
+// Opens the display and makes the SDL backend the window system's backend
+// (once: while it is installed, later calls keep it). Windows that exist
+// already get their screen windows at once.
 void InstallSdlBackend();
 
 // Runs the user-interface loop: input to the windows, timers on the real

@@ -74,6 +74,14 @@ TEST_F(KeyboardInputTest, TextWithoutAKeyFollowsTheModifiersAsReleased) {
                                Char(edit, 0xE9)}));
 }
 
+TEST_F(KeyboardInputTest, TheTextOfAKeyADialogTookIsNotTyped) {
+  keyboard.KeyTakenByDialog();  // 'n' answered a message box
+  keyboard.TextInput("n");
+  keyboard.KeyUp(Key(SDLK_n, SDL_SCANCODE_N));
+  keyboard.TextInput("o");
+  EXPECT_EQ(log.Take(), (Lines{Up(edit, 'N', 0), Char(edit, 'o')}));
+}
+
 TEST_F(KeyboardInputTest, TextOutsideTheCodePageTypesNothing) {
   keyboard.KeyDown(Key(0x65E5, SDL_SCANCODE_A));
   keyboard.TextInput("\xE6\x97\xA5");
