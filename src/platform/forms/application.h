@@ -14,7 +14,10 @@
 //   t.Focus();
 //
 // Sizes and positions are twips (windows are pixels: twips divided by the
-// form's twips per pixel, nearest). Every call runs on the user-interface
+// form's twips per pixel, nearest). A control that sets its own size from
+// inside its Resize gets the nested Resize at once; Resize deliveries nested
+// deeper than 8 only store the size, so a control and the container (which
+// refuses sizes an alignment forbids) cannot ping-pong without end. Every call runs on the user-interface
 // thread. Objects returned by reference live until they are removed or their
 // form is unloaded.
 
@@ -312,7 +315,6 @@ class Application {
   bool Ended() const;
 
   struct Impl;
-  Impl& impl() const { return *impl_; }
 
  private:
   std::unique_ptr<Impl> impl_;

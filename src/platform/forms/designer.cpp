@@ -3,12 +3,14 @@
 #include "platform/forms/designer.h"
 
 #include <map>
+#include <optional>
 
 #include "platform/base/text.h"
 #include "platform/com/error.h"
 #include "platform/com/loader.h"
 #include "platform/com/registry.h"
 #include "platform/forms/interface_ids.h"
+#include "platform/forms/stdpages/standard_page.h"
 #include "platform/win/window_system.h"
 
 namespace kelvo::forms {
@@ -18,7 +20,11 @@ constexpr int kPageWidthPx = 420;
 constexpr int kPageHeightPx = 300;
 
 std::map<std::u16string, PropertyPageFactory>& PageClasses() {
-  static std::map<std::u16string, PropertyPageFactory> classes;
+  static std::map<std::u16string, PropertyPageFactory> classes = [] {
+    std::map<std::u16string, PropertyPageFactory> c;
+    for (const auto& page : stdpages::StandardPageClasses()) c.emplace(text::UpperAnsi(page.progid), page.create);
+    return c;
+  }();
   return classes;
 }
 
@@ -34,9 +40,16 @@ com::ComPtr<IPropertyPage> CreatePage(std::u16string_view progid) {
     if (!page) CannotCreate(progid, u"the class factory made no object");
     return page;
   }
+  const std::optional<com::CLSID> clsid =
+      progid.starts_with(u'{') ? com::GUID::Parse(text::ToUtf8(progid)) : std::nullopt;
+  if (clsid) {
+    for (const auto& page : stdpages::StandardPageClasses()) {
+      if (page.clsid == *clsid) return page.create();
+    }
+  }
   com::ComPtr<com::IDispatch> object;
   try {
-    object = com::CreateObject(progid);
+    object = clsid ? com::CreateObject(*clsid) : com::CreateObject(progid);
   } catch (const com::RegistryError& e) {
     CannotCreate(progid, text::FromUtf8(e.what()));
   }

@@ -20,7 +20,10 @@ void RegisterPropertyPageClass(std::u16string progid, PropertyPageFactory factor
 
 class PropertyPageFrame {
  public:
-  // Creates the page (com::Error 429 when it cannot), builds it on an embedded
+  // Creates the page named by a ProgID or a class id "{...}" (the container's
+  // standard pages: "StandardFont", "StandardColor", "StandardPicture"; then
+  // in-process pages; then the registry; com::Error 429 when it cannot be
+  // created), builds it on an embedded
   // form inside a designer window, and passes it the selected controls'
   // extenders in order (SelectionChanged).
   PropertyPageFrame(Application& app, std::u16string_view progid, const std::vector<Control*>& selected);

@@ -4,7 +4,10 @@
 #include "fixture.h"
 
 #include "platform/com/error.h"
+#include "platform/base/text.h"
 #include "platform/forms/designer.h"
+#include "platform/forms/stdobjects.h"
+#include "platform/gfx/picture.h"
 
 namespace kelvo::forms::test {
 namespace {
@@ -111,6 +114,77 @@ TEST_F(Designer, UnknownPageIsRefused) {
   Control& a = Add(f, kRecorder, u"a");
   EXPECT_THROW(PropertyPageFrame(app, u"No.Page", {&a}), com::Error);
   EXPECT_EQ(app.Forms().size(), 1u);
+}
+
+}  // namespace
+}  // namespace kelvo::forms::test
+
+namespace kelvo::forms::test {
+namespace {
+
+class StandardPages : public FormsTest {
+ protected:
+  static com::Variant Get(const com::ComPtr<com::IDispatch>& d, std::u16string_view name) {
+    std::vector<com::Variant> none;
+    return d->Invoke(name, com::InvokeKind::Get, none);
+  }
+  static void Let(const com::ComPtr<com::IDispatch>& d, std::u16string_view name, com::Variant v) {
+    std::vector<com::Variant> args{std::move(v)};
+    d->Invoke(name, com::InvokeKind::Let, args);
+  }
+
+  Form& form = NewForm(u"frm", {.design = true});
+};
+
+TEST_F(StandardPages, FontPageAppliesTheStyleToEverySelectedControl) {
+  Control& a = Add(form, u"Label", u"lblA");
+  Control& b = Add(form, u"Label", u"lblB");
+  PropertyPageFrame page(app, u"StandardFont", {&a, &b});
+  EXPECT_EQ(page.Caption(), u"Font");
+  EXPECT_EQ(Get(page.Field(u"cmbProperty"), u"Text").ToString(), u"Font");
+  EXPECT_EQ(Get(page.Field(u"txtName"), u"Text").ToString(), u"MS Sans Serif");
+  EXPECT_EQ(Get(page.Field(u"txtSize"), u"Text").ToString(), u"8.25");
+  EXPECT_FALSE(page.Changed());
+  Let(page.Field(u"chkBold"), u"Value", com::Variant::Integer(1));
+  Let(page.Field(u"txtSize"), u"Text", com::Variant::String(u"12"));
+  EXPECT_TRUE(page.Changed());
+  page.Apply();
+  for (Control* c : {&a, &b}) {
+    const auto font = AsFont(Get(c->Extender(), u"Font"));
+    ASSERT_TRUE(font);
+    EXPECT_TRUE(font->Desc().bold);
+    EXPECT_EQ(font->Desc().size, 12);
+  }
+}
+
+TEST_F(StandardPages, ColorPageListsTheColourMembersAndWritesTheChosenOne) {
+  Control& l = Add(form, u"Label", u"lbl");
+  PropertyPageFrame page(app, u"StandardColor", {&l});
+  const auto members = page.Field(u"cmbProperty");
+  EXPECT_EQ(Get(members, u"ListCount").ToInteger(), 2);
+  EXPECT_EQ(Get(page.Field(u"txtColor"), u"Text").ToString(), u"&H8000000F&");
+  Let(members, u"ListIndex", com::Variant::Integer(1));
+  EXPECT_EQ(Get(page.Field(u"txtColor"), u"Text").ToString(), u"&H80000012&");
+  EXPECT_FALSE(page.Changed());
+  Let(page.Field(u"txtColor"), u"Text", com::Variant::String(u"&HFF&"));
+  page.Apply();
+  EXPECT_EQ(Get(l.Extender(), u"ForeColor").ToLong(), 255);
+  Let(page.Field(u"txtColor"), u"Text", com::Variant::String(u"blue"));
+  EXPECT_THROW(page.Apply(), com::Error);
+}
+
+TEST_F(StandardPages, PicturePageOpensByClassIdAndLoadsTheFile) {
+  const auto file = std::filesystem::temp_directory_path() / ("kelvo-page-" + std::to_string(::getpid()) + ".png");
+  gfx::WritePng(gfx::Image(6, 2), file);
+  Control& img = Add(form, u"Image", u"img");
+  PropertyPageFrame page(app, u"{510D35D2-E30E-460C-BAFE-13C0EA07599C}", {&img});
+  EXPECT_EQ(page.Caption(), u"Picture");
+  Let(page.Field(u"txtPath"), u"Text", com::Variant::String(text::FromUtf8(file.string())));
+  page.Apply();
+  const auto picture = AsPicture(Get(img.Extender(), u"Picture"));
+  ASSERT_TRUE(picture);
+  EXPECT_EQ(picture->Picture().width(), 6);
+  std::filesystem::remove(file);
 }
 
 }  // namespace

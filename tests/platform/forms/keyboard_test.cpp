@@ -147,3 +147,48 @@ TEST_F(Keyboard, EnterWithoutDefaultButtonReachesTheFocusedControl) {
 
 }  // namespace
 }  // namespace kelvo::forms::test
+
+namespace kelvo::forms::test {
+namespace {
+
+using Activation = FormsTest;
+
+TEST_F(Activation, ReactivatedFormGivesTheFocusBackToItsActiveControl) {
+  Form& one = NewForm(u"one");
+  Control& a = Add(one, kRecorder, u"a");
+  Form& two = NewForm(u"two");
+  Control& b = Add(two, kRecorder, u"b");
+  a.Focus();
+  b.Focus();
+  Log();
+  one.Activate();
+  EXPECT_EQ(Log(), "b.LostFocus a.GotFocus");
+  EXPECT_EQ(two.ActiveControl(), &b);
+}
+
+TEST_F(Activation, AnotherApplicationLeavesTheFocusWhereItWas) {
+  Form& f = NewForm();
+  Control& a = Add(f, kRecorder, u"a");
+  a.Focus();
+  Log();
+  app.Activate(nullptr);
+  EXPECT_EQ(Ws().Active(), 0u);
+  f.Activate();
+  EXPECT_EQ(Log(), "");
+  EXPECT_EQ(Ws().Focus(), a.Hwnd());
+}
+
+TEST_F(Activation, MdiFrameHandsAccessKeysToTheChildWithTheFocus) {
+  Form& frame = NewForm(u"mdi", {.kind = FormKind::MDIFrame});
+  Form& child = NewForm(u"child", {.kind = FormKind::MDIChild, .mdiFrame = &frame});
+  Control& a = Add(child, kRecorder, u"a");
+  Control& b = Add(child, kRecorder, u"b");
+  Rec(b).Site().SetAccessKeys(u"X");
+  a.Focus();
+  Log();
+  Ws().Send(frame.Hwnd(), {.type = win::Msg::AccessKey, .a = 'X'});
+  EXPECT_EQ(Log(), "a.LostFocus b.GotFocus b.AccessKeyPress(88)");
+}
+
+}  // namespace
+}  // namespace kelvo::forms::test

@@ -1,0 +1,53 @@
+#include "klvctl32/server/catalogue.h"
+
+#include "klvctl32/buttons/activecommand_typeinfo.h"
+#include "klvctl32/buttons/tbbutton_typeinfo.h"
+#include "klvctl32/copyfile/copyfile_typeinfo.h"
+#include "klvctl32/decor/line3d/line3d.h"
+#include "klvctl32/decor/line3d/line3d_typeinfo.h"
+#include "klvctl32/decor/panel3d/panel3d.h"
+#include "klvctl32/decor/panel3d/panel3d_typeinfo.h"
+#include "klvctl32/decor/tbbar/tbbar.h"
+#include "klvctl32/decor/tbbar/tbbar_typeinfo.h"
+#include "klvctl32/decor/tbseparator/tbseparator.h"
+#include "klvctl32/decor/tbseparator/tbseparator_typeinfo.h"
+#include "klvctl32/host/class_factory.h"
+#include "klvctl32/host/enginer_typeinfo.h"
+#include "klvctl32/numberedit/numberedit_typeinfo.h"
+#include "klvctl32/pages/ppgbuttons_typeinfo.h"
+#include "klvctl32/pages/ppgnumberedit_typeinfo.h"
+#include "klvctl32/pages/ppgtextedit_typeinfo.h"
+#include "klvctl32/textedit/textedit_typeinfo.h"
+
+namespace kelvo::klvctl32 {
+
+namespace {
+
+constexpr CatalogueEntry kCatalogue[] = {
+    {&KelvoNumberEditInfo, nullptr},
+    {&KelvoTextEditInfo, nullptr},
+    {&KelvoActiveCommandInfo, nullptr},
+    {&KelvoTBButtonInfo, nullptr},
+    {&KelvoTBBarInfo, &NewClassFactory<KelvoTBBar>},
+    {&KelvoTBSeparatorInfo, &NewClassFactory<KelvoTBSeparator>},
+    {&KelvoPanel3DInfo, &NewClassFactory<KelvoPanel3D>},
+    {&KelvoLine3DInfo, &NewClassFactory<KelvoLine3D>},
+    {&KelvoCopyFileInfo, nullptr},
+    {&KelvoEnginerInfo, nullptr},
+    {&ppgTextEditInfo, nullptr},
+    {&ppgNumberEditInfo, nullptr},
+    {&ppgButtonsInfo, nullptr},
+};
+
+}  // namespace
+
+std::span<const CatalogueEntry> Catalogue() { return kCatalogue; }
+
+const CatalogueEntry* FindCatalogueEntry(const com::CLSID& clsid) {
+  for (const CatalogueEntry& entry : kCatalogue) {
+    if (entry.info().clsid == clsid) return &entry;
+  }
+  return nullptr;
+}
+
+}  // namespace kelvo::klvctl32

@@ -1,0 +1,24 @@
+#pragma once
+// The class catalogue: every class the server describes, in type library
+// order, with the way to make its class factory when its control is built.
+// A class without a factory stays in the catalogue (and the registry) and its
+// class object is not available.
+
+#include <span>
+
+#include "platform/com/classfactory.h"
+#include "platform/com/typeinfo.h"
+
+namespace kelvo::klvctl32 {
+
+struct CatalogueEntry {
+  const com::CoClassInfo& (*info)();
+  // A new factory holding one reference, or nullptr while the class is not built.
+  com::IClassFactory* (*makeFactory)();
+};
+
+std::span<const CatalogueEntry> Catalogue();
+// The entry of that class id, or nullptr.
+const CatalogueEntry* FindCatalogueEntry(const com::CLSID& clsid);
+
+}  // namespace kelvo::klvctl32
