@@ -16,6 +16,7 @@
 #include "platform/forms/application.h"
 #include "platform/gfx/picture.h"
 #include "platform/win/compose.h"
+#include "platform/win/sdl/sdl_backend.h"
 
 namespace {
 
@@ -119,9 +120,16 @@ int WriteSnapshot(const Options& options) {
 }
 
 int OpenWindow(const Options& options) {
+  try {
+    win::InstallSdlBackend();
+  } catch (const win::DisplayUnavailable& e) {
+    return Fail(std::string(e.what()) + "; use --headless --snapshot OUT.png or --script FILE");
+  }
   forms::Application app;
   if (LoadForm(app, options) == nullptr) return kFailure;
-  return Fail("no display backend is available in this build; use --headless --snapshot OUT.png or --script FILE");
+  // Until the last form is closed or the program ends itself.
+  win::RunEventLoop([&app] { return app.Ended(); });
+  return 0;
 }
 
 }  // namespace

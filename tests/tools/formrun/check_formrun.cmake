@@ -5,6 +5,8 @@
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
 set(ENV{KELVO_ROOT} "${WORK}/root")
+# No run here opens a window: without a display formrun says so and stops.
+unset(ENV{DISPLAY})
 set(input_option "")
 if(INPUT)
   set(input_option INPUT_FILE "${INPUT}")
