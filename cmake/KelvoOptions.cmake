@@ -23,3 +23,29 @@ function(kelvo_add_test name)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "KELVO_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data")
 endfunction()
+
+# kelvo_add_script_test(NAME FILE [REGISTER library-target ...]) — runs a console
+# script with `formrun --script FILE` in a fresh working directory holding a copy
+# of the script's folder (so relative paths reach the files beside it), with
+# KELVO_ROOT set to a fresh directory under the build tree. Each REGISTER
+# library is first registered there with REGSVR32.EXE.
+function(kelvo_add_script_test name file)
+  cmake_parse_arguments(PARSE_ARGV 2 arg "" "" "REGISTER")
+  get_filename_component(script ${file} ABSOLUTE)
+  set(servers "")
+  foreach(library ${arg_REGISTER})
+    list(APPEND servers "$<TARGET_FILE:${library}>")
+  endforeach()
+  set(regsvr "")
+  if(servers)
+    set(regsvr "$<TARGET_FILE:regsvr32>")
+  endif()
+  add_test(NAME ${name}
+    COMMAND ${CMAKE_COMMAND}
+      -DFORMRUN=$<TARGET_FILE:formrun>
+      -DSCRIPT=${script}
+      -DWORK=${CMAKE_CURRENT_BINARY_DIR}/script_runs/${name}
+      "-DREGSVR=${regsvr}"
+      "-DSERVERS=${servers}"
+      -P ${PROJECT_SOURCE_DIR}/cmake/RunScriptTest.cmake)
+endfunction()

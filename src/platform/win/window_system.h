@@ -91,6 +91,9 @@ class WindowSystem {
   bool IsWindow(HWND hwnd) const;
   HWND Parent(HWND hwnd) const;
   HWND TopLevel(HWND hwnd) const;  // the window itself when top-level
+  WindowKind Kind(HWND hwnd) const;  // Child for a handle that is no window
+  // Windows without a parent (forms and tool windows), in creation order.
+  std::vector<HWND> TopLevelWindows() const;
   std::vector<HWND> Children(HWND hwnd) const;  // creation order
   void SetProc(HWND hwnd, WindowProc proc);
   void Move(HWND hwnd, const RECT& rect);  // relative to the parent; resizes the surface; sends Size/Move (each when changed)

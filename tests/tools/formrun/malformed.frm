@@ -1,0 +1,6 @@
+Begin Form frmBroken
+   Caption = "Broken"
+   Begin Label lblTitle
+      Caption = = "Kelvo"
+   End
+End
