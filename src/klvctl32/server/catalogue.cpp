@@ -12,11 +12,13 @@
 #include "klvctl32/decor/tbseparator/tbseparator.h"
 #include "klvctl32/decor/tbseparator/tbseparator_typeinfo.h"
 #include "klvctl32/host/class_factory.h"
+#include "klvctl32/host/enginer.h"
 #include "klvctl32/host/enginer_typeinfo.h"
 #include "klvctl32/numberedit/numberedit_typeinfo.h"
 #include "klvctl32/pages/ppgbuttons_typeinfo.h"
 #include "klvctl32/pages/ppgnumberedit_typeinfo.h"
 #include "klvctl32/pages/ppgtextedit_typeinfo.h"
+#include "klvctl32/textedit/textedit.h"
 #include "klvctl32/textedit/textedit_typeinfo.h"
 
 namespace kelvo::klvctl32 {
@@ -25,7 +27,7 @@ namespace {
 
 constexpr CatalogueEntry kCatalogue[] = {
     {&KelvoNumberEditInfo, nullptr},
-    {&KelvoTextEditInfo, nullptr},
+    {&KelvoTextEditInfo, &NewClassFactory<KelvoTextEdit>},
     {&KelvoActiveCommandInfo, nullptr},
     {&KelvoTBButtonInfo, nullptr},
     {&KelvoTBBarInfo, &NewClassFactory<KelvoTBBar>},
@@ -33,7 +35,7 @@ constexpr CatalogueEntry kCatalogue[] = {
     {&KelvoPanel3DInfo, &NewClassFactory<KelvoPanel3D>},
     {&KelvoLine3DInfo, &NewClassFactory<KelvoLine3D>},
     {&KelvoCopyFileInfo, nullptr},
-    {&KelvoEnginerInfo, nullptr},
+    {&KelvoEnginerInfo, &NewClassFactory<KelvoEnginer>},
     {&ppgTextEditInfo, nullptr},
     {&ppgNumberEditInfo, nullptr},
     {&ppgButtonsInfo, nullptr},

@@ -105,7 +105,8 @@ TEST_F(EntryPoints, CorruptRegistryIsRefusedAndLeftUntouched) {
 TEST_F(EntryPoints, BuiltClassesHaveAFactory) {
   ASSERT_EQ(lib.Register(), com::S_OK);
   for (const char* progid :
-       {"KLVCTL32.KelvoPanel3D", "KLVCTL32.KelvoLine3D", "KLVCTL32.KelvoTBBar", "KLVCTL32.KelvoTBSeparator"}) {
+       {"KLVCTL32.KelvoPanel3D", "KLVCTL32.KelvoLine3D", "KLVCTL32.KelvoTBBar", "KLVCTL32.KelvoTBSeparator",
+        "KLVCTL32.KelvoTextEdit", "KLVCTL32.KelvoEnginer"}) {
     SCOPED_TRACE(progid);
     void* out = nullptr;
     ASSERT_EQ(lib.GetClassObject(RegisteredClsid(progid), com::IID_IClassFactory, &out), com::S_OK);
@@ -120,7 +121,7 @@ TEST_F(EntryPoints, BuiltClassesHaveAFactory) {
 TEST_F(EntryPoints, ClassesNotBuiltAndUnknownClassesAreNotAvailable) {
   ASSERT_EQ(lib.Register(), com::S_OK);
   void* out = &out;
-  EXPECT_EQ(lib.GetClassObject(RegisteredClsid("KLVCTL32.KelvoTextEdit"), com::IID_IClassFactory, &out),
+  EXPECT_EQ(lib.GetClassObject(RegisteredClsid("KLVCTL32.KelvoNumberEdit"), com::IID_IClassFactory, &out),
             com::CLASS_E_CLASSNOTAVAILABLE);
   EXPECT_EQ(out, nullptr);
   EXPECT_EQ(

@@ -1,0 +1,99 @@
+// The text edit's costs next to the surface's plain drawing: one typed
+// character into a 30-character masked field with its full repaint, a paste
+// of MaxLength characters, the hit test on a full field, and the surface's
+// fill-and-print of 30 characters over the control as the yardstick.
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+#include "klvctl32/textedit/textedit.h"
+#include "platform/forms/application.h"
+#include "platform/gfx/font.h"
+#include "platform/win/window_system.h"
+
+namespace kelvo::klvctl32 {
+namespace {
+
+constexpr double kWidth = 300 * 15;
+constexpr double kHeight = 21 * 15;
+// 30 characters: 21 placeholders and 9 literals.
+constexpr std::u16string_view kMask = u"(99) 99999-9999 / AAAA-9999 99";
+constexpr std::u16string_view kFull = u"12345678901ABCD456789";
+
+struct Bench {
+  Bench() {
+    forms::RegisterControlClass(u"KLVCTL32.KelvoTextEdit", [] { return com::MakeObject<KelvoTextEdit>(); });
+    gfx::SetFontSource(gfx::FontSource::Builtin);
+    edit = &form.AddControl(u"KLVCTL32.KelvoTextEdit", u"t", {0, 0, kWidth, kHeight});
+    Let(u"AutoSelect", com::Variant::Boolean(false));
+    Let(u"MaxLength", com::Variant::Integer(30));
+    Let(u"Mask", com::Variant::String(std::u16string(kMask)));
+    edit->Focus();
+  }
+  void Let(std::u16string_view name, com::Variant value) {
+    std::vector<com::Variant> args{std::move(value)};
+    edit->Extender()->Invoke(name, com::InvokeKind::Let, args);
+  }
+  forms::Application app;
+  forms::Form& form = app.CreateForm(u"frm");
+  forms::Control* edit = nullptr;
+};
+
+void BM_TypeOneCharacterWithRepaint(benchmark::State& state) {
+  Bench b;
+  for (auto _ : state) {
+    state.PauseTiming();
+    b.Let(u"Text", com::Variant::String(u"12345"));
+    std::int16_t end = 35;
+    std::int16_t shift = 0;
+    b.edit->KeyDown(end, shift);
+    state.ResumeTiming();
+    std::int16_t key = '7';
+    b.edit->KeyPress(key);
+  }
+}
+BENCHMARK(BM_TypeOneCharacterWithRepaint);
+
+void BM_PasteMaxLength(benchmark::State& state) {
+  Bench b;
+  win::WindowSystem::Get().SetClipboardText(u"123456789012345678901234567890");
+  for (auto _ : state) {
+    state.PauseTiming();
+    b.Let(u"Text", com::Variant::String(u""));
+    state.ResumeTiming();
+    std::int16_t insert = 45;
+    std::int16_t shift = 1;
+    b.edit->KeyDown(insert, shift);
+  }
+}
+BENCHMARK(BM_PasteMaxLength);
+
+void BM_HitTestFullField(benchmark::State& state) {
+  Bench b;
+  b.Let(u"Text", com::Variant::String(std::u16string(kFull)));
+  const auto x = static_cast<float>(b.edit->Surface().TextWidth(u"(12) 34567-890"));
+  for (auto _ : state) b.edit->MouseMove(1, 0, x, 30);
+}
+BENCHMARK(BM_HitTestFullField);
+
+// The yardstick: what any repaint of the control must at least cost.
+void BM_SurfaceFillAndPrint30(benchmark::State& state) {
+  gfx::Surface s(300, 21, 15, 15);
+  gfx::FontDesc f;
+  f.name = std::u16string(gfx::kBuiltinFontName);
+  s.SetFont(f);
+  for (auto _ : state) {
+    s.FilledBox(0, 0, kWidth - 15, kHeight - 15, 0x80000005u);
+    s.SetCurrentX(45);
+    s.SetCurrentY(45);
+    s.Print(u"(12) 34567-8901 / ABCD-4567   ");
+    benchmark::DoNotOptimize(s.TakePrints());
+  }
+}
+BENCHMARK(BM_SurfaceFillAndPrint30);
+
+}  // namespace
+}  // namespace kelvo::klvctl32
+
+BENCHMARK_MAIN();

@@ -1,0 +1,52 @@
+#include "klvctl32/host/focus_protocol.h"
+
+#include "platform/com/error.h"
+#include "platform/com/variant.h"
+#include "platform/win/user32.h"
+
+namespace kelvo::klvctl32 {
+
+namespace {
+
+com::Variant GetMember(com::IDispatch& object, std::u16string_view name) {
+  return object.Invoke(name, com::InvokeKind::Get, {});
+}
+
+// The form's active control, or none.
+com::ComPtr<com::IDispatch> ActiveControl(com::IDispatch& form) {
+  const com::Variant active = GetMember(form, u"ActiveControl");
+  return active.IsObject() ? active.ToObject() : com::ComPtr<com::IDispatch>();
+}
+
+}  // namespace
+
+win::HWND WatchedWindow(forms::IControlSite& site, com::IDispatch& form, const FocusWatch& watch) {
+  if (site.ParentIsMDIFrame()) return watch.FormWindow;
+  if (GetMember(form, u"MDIChild").ToBoolean()) return watch.FormWindow;
+  return static_cast<win::HWND>(GetMember(form, u"hwnd").ToLong());
+}
+
+void RunFocusProtocol(forms::IControlSite& site, bool enabled, FocusWatch& watch,
+                      const std::function<void()>& ownLostFocus) {
+  try {
+    const com::ComPtr<com::IDispatch> form = site.ParentForm();
+    if (!form) throw com::Error(com::err::kObjectNotSet);
+    const com::ComPtr<com::IDispatch> active = ActiveControl(*form);
+    if (!active || !enabled) return;
+    const win::HWND target = WatchedWindow(site, *form, watch);
+    const bool isActive = user32::GetActiveWindow() == target;
+    if (isActive && !watch.WindowActive) {
+      watch.WindowActive = true;
+      active->Invoke(u"XFocus", com::InvokeKind::Method, {});
+    } else if (!isActive && watch.WindowActive) {
+      watch.WindowActive = false;
+      ownLostFocus();
+    }
+  } catch (const com::Error&) {
+    // The protocol's error trap: the tick's work for this control ends here.
+  }
+}
+
+void RememberFormWindow(FocusWatch& watch) { watch.FormWindow = user32::GetActiveWindow(); }
+
+}  // namespace kelvo::klvctl32

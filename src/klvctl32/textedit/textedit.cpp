@@ -1,0 +1,193 @@
+// KelvoTextEdit's life: creation values, the events and services the model
+// reaches through its view, and the drawing properties.
+#include "klvctl32/textedit/textedit.h"
+
+#include <array>
+
+#include "klvctl32/textedit/textedit_typeinfo.h"
+#include "platform/com/error.h"
+#include "platform/win/user32.h"
+#include "platform/win/window_system.h"
+
+namespace kelvo::klvctl32 {
+
+const com::CoClassInfo& KelvoTextEdit::Info() { return KelvoTextEditInfo(); }
+
+// A loaded instance keeps these; InitProperties sets the rest for a new one.
+void KelvoTextEdit::Initialize() {
+  tppX_ = static_cast<float>(Site().TwipsPerPixelX());
+  tppY_ = static_cast<float>(Site().TwipsPerPixelY());
+  TextEditState& s = model_.State();
+  s.Pasting = false;
+  s.SelStart = 0;
+  s.SelLength = 0;
+  s.AnchorSet = false;
+  s.AllSelected = false;
+  s.Locked = false;
+  s.CursorPos = 0;
+  skipCaretPlace_ = false;
+  watch_ = FocusWatch{};
+  TopText = 3;
+  LeftText = 3;
+}
+
+// The font is stored but not applied to the surface until it is assigned
+// or loaded; the text is the instance's name.
+void KelvoTextEdit::InitProperties() {
+  TextEditState& s = model_.State();
+  hasFocus_ = false;
+  border3D_ = true;
+  shadow_ = false;
+  shadowColor_ = 0;
+  backColor_ = 0x80000005u;
+  foreColor_ = 0x80000012u;
+  selectColor_ = 0x8000000Du;
+  s.StoredText = Site().AmbientDisplayName();
+  s.Mask.clear();
+  s.CursorPos = -1;
+  s.MaxLength = 30;
+  s.IncludeLiterals = true;
+  s.TextStyle = kcNormal;
+  font_ = forms::AsFont(com::Variant::Object(Site().AmbientFont()));
+  if (!font_) font_ = forms::CreateFontObject(Surface().Font());
+  s.FillChar.clear();
+  enabled_ = true;
+  s.AutoSelect = true;
+  selection3D_ = false;
+  s.AllowSpaceChar = true;
+  s.DefaultValue.clear();
+  disabledColor_ = 0x80000011u;
+  lockedColor_ = 0x80000012u;
+}
+
+win::HWND KelvoTextEdit::Window() const { return Site().Hwnd(); }
+
+void KelvoTextEdit::Beep() { Site().Beep(); }
+
+void KelvoTextEdit::RaiseKeyDown(std::int16_t& keyCode, std::int16_t& shift) {
+  std::array<com::Variant, 2> args = {com::Variant::Integer(keyCode), com::Variant::Integer(shift)};
+  RaiseEvent(u"KeyDown", args);
+  keyCode = args[0].ToInteger();
+  shift = args[1].ToInteger();
+}
+
+void KelvoTextEdit::RaiseKeyPress(std::int16_t& keyAscii) {
+  std::array<com::Variant, 1> args = {com::Variant::Integer(keyAscii)};
+  RaiseEvent(u"KeyPress", args);
+  keyAscii = args[0].ToInteger();
+}
+
+void KelvoTextEdit::RaiseKeyUp(std::int16_t& keyCode, std::int16_t& shift) {
+  std::array<com::Variant, 2> args = {com::Variant::Integer(keyCode), com::Variant::Integer(shift)};
+  RaiseEvent(u"KeyUp", args);
+  keyCode = args[0].ToInteger();
+  shift = args[1].ToInteger();
+}
+
+void KelvoTextEdit::RaiseChanged() { RaiseEvent(u"Changed"); }
+
+void KelvoTextEdit::RaiseDblClick() { RaiseEvent(u"DblClick"); }
+
+void KelvoTextEdit::MarkChanged(std::u16string_view property) { PropertyChanged(property); }
+
+std::u16string KelvoTextEdit::ClipboardText() { return win::WindowSystem::Get().ClipboardText(); }
+
+void KelvoTextEdit::SetClipboardText(const std::u16string& text) { win::WindowSystem::Get().SetClipboardText(text); }
+
+bool KelvoTextEdit::HoldsFocus() {
+  const win::HWND hwnd = Window();
+  return hwnd != 0 && user32::GetFocus() == hwnd;
+}
+
+double KelvoTextEdit::TextWidth(std::u16string_view text) { return Surface().TextWidth(text); }
+
+double KelvoTextEdit::InnerWidth() { return Surface().ScaleWidth(); }
+
+void KelvoTextEdit::Click() { RaiseEvent(u"Click"); }
+
+void KelvoTextEdit::DblClick() { model_.DblClick(); }
+
+void KelvoTextEdit::KeyDown(std::int16_t& keyCode, std::int16_t& shift) { model_.KeyDown(keyCode, shift); }
+
+void KelvoTextEdit::KeyPress(std::int16_t& keyAscii) { model_.KeyPress(keyAscii); }
+
+void KelvoTextEdit::KeyUp(std::int16_t& keyCode, std::int16_t& shift) { model_.KeyUp(keyCode, shift); }
+
+// The caret goes with the control; errors are ignored.
+void KelvoTextEdit::Terminate() {
+  user32::HideCaret(Window());
+  user32::DestroyCaret();
+}
+
+// --- Drawing properties ------------------------------------------------------
+
+void KelvoTextEdit::Repainted(std::u16string_view property) {
+  RedrawText();
+  PropertyChanged(property);
+}
+
+void KelvoTextEdit::SetBorder3D(bool value) {
+  border3D_ = value;
+  Repainted(u"Border3D");
+}
+
+void KelvoTextEdit::SetShadow(bool value) {
+  shadow_ = value;
+  Repainted(u"Shadow");
+}
+
+void KelvoTextEdit::SetShadowColor(gfx::OleColor value) {
+  shadowColor_ = value;
+  Repainted(u"ShadowColor");
+}
+
+void KelvoTextEdit::SetBackColor(gfx::OleColor value) {
+  backColor_ = value;
+  Repainted(u"BackColor");
+}
+
+void KelvoTextEdit::SetForeColor(gfx::OleColor value) {
+  foreColor_ = value;
+  Repainted(u"ForeColor");
+}
+
+void KelvoTextEdit::SetSelectColor(gfx::OleColor value) {
+  selectColor_ = value;
+  Repainted(u"SelectColor");
+}
+
+void KelvoTextEdit::SetLockedColor(gfx::OleColor value) {
+  lockedColor_ = value;
+  Repainted(u"LockedColor");
+}
+
+void KelvoTextEdit::SetDisabledColor(gfx::OleColor value) {
+  disabledColor_ = value;
+  Repainted(u"DisabledColor");
+}
+
+// Disabling runs the focus-loss steps: the caret hides and the selection goes,
+// also when the control did not hold the focus.
+void KelvoTextEdit::SetEnabled(bool value) {
+  enabled_ = value;
+  user32::EnableWindow(Window(), value ? 1 : 0);
+  RedrawText();
+  LostFocus();
+  PropertyChanged(u"Enabled");
+}
+
+void KelvoTextEdit::SetSelection3D(bool value) {
+  selection3D_ = value;
+  PropertyChanged(u"Selection3D");
+}
+
+// Held by reference and applied as the drawing font.
+void KelvoTextEdit::SetFont(com::ComPtr<forms::IFontObject> font) {
+  if (!font) throw com::Error(com::err::kInvalidPropertyValue);
+  font_ = std::move(font);
+  Surface().SetFont(font_->Desc());
+  PropertyChanged(u"Font");
+  RedrawText();
+}
+
+}  // namespace kelvo::klvctl32
