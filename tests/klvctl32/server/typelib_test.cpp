@@ -182,12 +182,13 @@ TEST(TypeLibrary, ToolbarBarEventsInOrderWithByReferenceMouseDownAndUp) {
   }
 }
 
-TEST(Catalogue, TheFourDecorationsAreBuilt) {
+TEST(Catalogue, TheBuiltClassesHaveFactories) {
   std::vector<std::u16string> built;
   for (const CatalogueEntry& entry : Catalogue()) {
     if (entry.makeFactory != nullptr) built.push_back(entry.info().name);
   }
-  EXPECT_EQ(built, (std::vector<std::u16string>{u"KelvoTBBar", u"KelvoTBSeparator", u"KelvoPanel3D", u"KelvoLine3D"}));
+  EXPECT_EQ(built, (std::vector<std::u16string>{u"KelvoTextEdit", u"KelvoTBBar", u"KelvoTBSeparator", u"KelvoPanel3D",
+                                                u"KelvoLine3D", u"KelvoEnginer"}));
   for (const CatalogueEntry& entry : Catalogue()) EXPECT_EQ(FindCatalogueEntry(entry.info().clsid), &entry);
   EXPECT_EQ(FindCatalogueEntry(TypeLibrary().libid), nullptr);
 }
