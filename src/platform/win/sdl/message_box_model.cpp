@@ -53,15 +53,15 @@ MessageBoxModel::MessageBoxModel(MessageBoxRecord box, gfx::Surface& measure) : 
   const int textTop = kMargin + (contentHeight - textHeight) / 2;
   textRect_ = {textLeft, textTop, textLeft + textWidth, textTop + textHeight};
 
-  const std::vector<ButtonSpec> specs = ButtonsOf(box_.buttons);
-  const int count = static_cast<int>(specs.size());
+  const std::vector<ButtonSpec> row = ButtonsOf(box_.buttons);
+  const int count = static_cast<int>(row.size());
   const int rowWidth = count * kButtonWidth + (count - 1) * kButtonGap;
   width_ = std::max(textRect_.right + kMargin, rowWidth + 2 * kMargin);
   const int rowTop = kMargin + contentHeight + kButtonRowGap;
   height_ = rowTop + kButtonHeight + kMargin;
   int x = (width_ - rowWidth) / 2;
-  for (const ButtonSpec& spec : specs) {
-    buttons_.push_back({spec.result, spec.caption, {x, rowTop, x + kButtonWidth, rowTop + kButtonHeight}});
+  for (const ButtonSpec& face : row) {
+    buttons_.push_back({face.result, face.caption, {x, rowTop, x + kButtonWidth, rowTop + kButtonHeight}});
     x += kButtonWidth + kButtonGap;
   }
 }
