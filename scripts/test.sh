@@ -44,7 +44,7 @@ run_suite asan
 
 echo "== fuzz"
 if cmake --preset fuzz >/dev/null && cmake --build --preset fuzz -j "$jobs"; then
-  if scripts/run-fuzzers.sh build-fuzz "${KELVO_FUZZ_SECONDS:-20}"; then
+  if scripts/run-fuzzers.sh build-fuzz "${KELVO_FUZZ_SECONDS:-10}"; then
     passed=$((passed + 1))
   else
     failed=$((failed + 1))
