@@ -29,11 +29,11 @@ consteval std::uint32_t Hex(std::string_view text, std::size_t at, std::size_t c
 
 }  // namespace guid_literal_detail
 
-// "XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX", without braces.
+// "hhhhhhhh-hhhh-hhhh-hhhh-hhhhhhhhhhhh", without braces.
 consteval com::GUID GuidLiteral(std::string_view text) {
   using guid_literal_detail::Hex;
   if (text.size() != 36 || text[8] != '-' || text[13] != '-' || text[18] != '-' || text[23] != '-') {
-    throw "GUID literal: expected XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX";
+    throw "GUID literal: expected hhhhhhhh-hhhh-hhhh-hhhh-hhhhhhhhhhhh";
   }
   com::GUID g;
   g.data1 = Hex(text, 0, 8);

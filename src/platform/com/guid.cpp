@@ -6,7 +6,7 @@
 namespace kelvo::com {
 namespace {
 
-constexpr std::string_view kShape = "XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX";
+constexpr std::string_view kShape = "hhhhhhhh-hhhh-hhhh-hhhh-hhhhhhhhhhhh";
 
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';

@@ -16,7 +16,7 @@ struct GUID {
   std::uint16_t data3 = 0;
   std::array<std::uint8_t, 8> data4{};
 
-  // "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}" (braces optional, any case).
+  // "{hhhhhhhh-hhhh-hhhh-hhhh-hhhhhhhhhhhh}", h a hexadecimal digit (braces optional, any case).
   static std::optional<GUID> Parse(std::string_view text);
   // Upper-case, with braces.
   std::string ToString() const;

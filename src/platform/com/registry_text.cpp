@@ -19,7 +19,7 @@ namespace kelvo::com {
 namespace {
 
 constexpr std::string_view kHeader =
-    "; Kelvo registry: [key] lines, then @=\"default\", \"Name\"=\"text\" or \"Name\"=dword:XXXXXXXX\n";
+    "; Kelvo registry: [key] lines, then @=\"default\", \"Name\"=\"text\" or \"Name\"=dword:hhhhhhhh\n";
 
 [[noreturn]] void Fail(int line, const std::string& expected) {
   throw RegistryError("line " + std::to_string(line) + ": expected " + expected, line);
@@ -116,7 +116,7 @@ class ValueLine {
       pos_ += 6;
       return RegValue::Dword(ParseHex());
     }
-    Fail(line_, "a quoted string or dword:XXXXXXXX after '='");
+    Fail(line_, "a quoted string or dword:hhhhhhhh after '='");
   }
 
   bool HasDwordPrefix() const {

@@ -146,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Corrupt{"[A]\nName=\"x\"\n", 2, "a value line"}, Corrupt{"[A]\n\"x\" \"y\"", 2, "'='"},
                       Corrupt{"[A]\n\"x\"=\"y", 2, "closing quote"}, Corrupt{"[A]\n\"x\"=\"\\q\"", 2, "an escape"},
                       Corrupt{"[A]\n\"x\"=\"\\x4\"", 2, "an escape"}, Corrupt{"[A]\n\"x\"=\"a\tb\"", 2, "control"},
-                      Corrupt{"[A]\n\"x\"=42", 2, "dword:XXXXXXXX"}, Corrupt{"[A]\n\"x\"=dword:", 2, "hexadecimal"},
+                      Corrupt{"[A]\n\"x\"=42", 2, "dword:hhhhhhhh"}, Corrupt{"[A]\n\"x\"=dword:", 2, "hexadecimal"},
                       Corrupt{"[A]\n\"x\"=dword:123456789", 2, "hexadecimal"},
                       Corrupt{"[A]\n\"x\"=dword:1g", 2, "end of the line"},
                       Corrupt{"[A]\n@=\"1\" ; note", 2, "end of the line"},
