@@ -1,5 +1,5 @@
-// Insertion and deletion in the raw text; formatting against the mask (by the
-// repaint) then moves the following characters along the placeholders.
+// Insertion and deletion in the raw text, which is then laid out along the
+// placeholders, moving the following characters with it.
 
 #include <algorithm>
 #include <string>
@@ -88,6 +88,7 @@ bool TextEditModel::InsertText(std::u16string& s) {
   const bool inserted = HasSelection() ? ReplaceSelection(s) : InsertAtCaret(s);
   if (!inserted) return false;
   ApplyCaseStyle();
+  LayOutRawText(state_);
   view_.RedrawText();
   if (!s.empty()) MoveCaret(1, false);
   NotifyEdited();
@@ -104,6 +105,7 @@ void TextEditModel::DeleteForward() {
     view_.PlaceCaret();
   } else {
     state_.StoredText = p < 1 ? MidFrom(raw, 2) : LeftChars(raw, p) + MidFrom(raw, p + 2);
+    LayOutRawText(state_);
   }
   view_.RedrawText();
   NotifyEdited();

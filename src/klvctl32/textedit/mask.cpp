@@ -74,7 +74,11 @@ bool IsEditablePos(const TextEditState& s, int pos) {
   return pos <= paddedLen && IsMaskChar(PaddedMaskChar(s.Mask, pos));
 }
 
-void FormatText(TextEditState& s) {
+namespace {
+
+// Places the text into the mask. A text that may already be formatted has each
+// literal found at its own place taken as that literal; raw text never has.
+void LayOut(TextEditState& s, bool mayHoldLiterals) {
   if (s.Mask.empty()) return;
   const std::u16string& text = s.StoredText;
   const int textLen = Len(text);
@@ -85,7 +89,7 @@ void FormatText(TextEditState& s) {
     if (!IsMaskChar(m)) {
       r += m;
       // The text already holds this literal at its place.
-      if (i <= textLen && text[static_cast<std::size_t>(i - 1)] == m) ++j;
+      if (mayHoldLiterals && i <= textLen && text[static_cast<std::size_t>(i - 1)] == m) ++j;
     } else {
       ++j;
       r += j <= textLen ? text[static_cast<std::size_t>(j - 1)] : u' ';
@@ -94,6 +98,12 @@ void FormatText(TextEditState& s) {
   if (j < textLen) r += MidFrom(text, j + 1);
   s.StoredText = LeftChars(r, s.MaxLength);
 }
+
+}  // namespace
+
+void FormatText(TextEditState& s) { LayOut(s, true); }
+
+void LayOutRawText(TextEditState& s) { LayOut(s, false); }
 
 int OverflowLiteralCount(const TextEditState& s) {
   if (RTrimLen(s.StoredText) > s.MaxLength && !IsBlank(s.Mask)) return LiteralCount(s.Mask);

@@ -32,6 +32,10 @@ bool IsEditablePos(const TextEditState& s, int pos);
 // Lays StoredText out against the mask and cuts it to MaxLength; does nothing
 // without a mask.
 void FormatText(TextEditState& s);
+// The same for StoredText known to be raw (an edit has just built it): each
+// character goes to the next placeholder, even one equal to a literal, which
+// FormatText would take for that literal and drop.
+void LayOutRawText(TextEditState& s);
 // The number of mask literals when the assigned text is longer than MaxLength
 // (it is then taken as raw characters), else 0.
 int OverflowLiteralCount(const TextEditState& s);
