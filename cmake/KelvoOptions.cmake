@@ -24,13 +24,17 @@ function(kelvo_add_test name)
     PROPERTIES ENVIRONMENT "KELVO_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data")
 endfunction()
 
-# kelvo_add_script_test(NAME FILE [REGISTER library-target ...]) — runs a console
-# script with `formrun --script FILE` in a fresh working directory holding a copy
+# kelvo_add_script_test(NAME FILE [PROGRAM target] [REGISTER library-target ...]) —
+# runs a console script with `PROGRAM --script FILE` (formrun unless another
+# program built on the forms is named) in a fresh working directory holding a copy
 # of the script's folder (so relative paths reach the files beside it), with
 # KELVO_ROOT set to a fresh directory under the build tree. Each REGISTER
 # library is first registered there with REGSVR32.EXE.
 function(kelvo_add_script_test name file)
-  cmake_parse_arguments(PARSE_ARGV 2 arg "" "" "REGISTER")
+  cmake_parse_arguments(PARSE_ARGV 2 arg "" "PROGRAM" "REGISTER")
+  if(NOT arg_PROGRAM)
+    set(arg_PROGRAM formrun)
+  endif()
   get_filename_component(script ${file} ABSOLUTE)
   set(servers "")
   foreach(library ${arg_REGISTER})
@@ -42,7 +46,7 @@ function(kelvo_add_script_test name file)
   endif()
   add_test(NAME ${name}
     COMMAND ${CMAKE_COMMAND}
-      -DFORMRUN=$<TARGET_FILE:formrun>
+      -DPROGRAM=$<TARGET_FILE:${arg_PROGRAM}>
       -DSCRIPT=${script}
       -DWORK=${CMAKE_CURRENT_BINARY_DIR}/script_runs/${name}
       "-DREGSVR=${regsvr}"

@@ -1,7 +1,7 @@
 # Runs one console script for kelvo_add_script_test: a fresh KELVO_ROOT and a
 # fresh copy of the script's folder as the working directory, optionally with
-# libraries registered first. Fails when formrun does.
-#   -DFORMRUN=... -DSCRIPT=... -DWORK=... [-DREGSVR=... -DSERVERS=a;b]
+# libraries registered first. Fails when the program does.
+#   -DPROGRAM=... -DSCRIPT=... -DWORK=... [-DREGSVR=... -DSERVERS=a;b]
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}/root")
 get_filename_component(folder "${SCRIPT}" DIRECTORY)
@@ -15,7 +15,7 @@ foreach(server ${SERVERS})
   endif()
 endforeach()
 
-execute_process(COMMAND "${FORMRUN}" --script "${SCRIPT}"
+execute_process(COMMAND "${PROGRAM}" --script "${SCRIPT}"
   WORKING_DIRECTORY "${WORK}/files"
   RESULT_VARIABLE status)
 if(NOT status EQUAL 0)

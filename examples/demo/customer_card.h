@@ -1,0 +1,39 @@
+#pragma once
+// The code behind the customer card: New clears the editable fields, Save
+// checks the birth date and reports the record in the status bar, Close (or
+// Escape) ends the program.
+
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "platform/forms/application.h"
+
+namespace kelvo::demo {
+
+class CustomerCard : public forms::EventListener {
+ public:
+  // Each saved record is also passed to `saved` as one line, when it is set.
+  CustomerCard(forms::Form& form, std::function<void(std::string_view)> saved);
+
+  void OnEvent(forms::Control& control, std::u16string_view event, std::span<com::Variant> args) override;
+
+  // The fields a user types into, in tab order.
+  static constexpr std::u16string_view kEditableFields[] = {u"txtCode", u"txtName", u"txtBirth", u"txtPhone"};
+
+ private:
+  void NewClick();
+  void SaveClick();
+  void CloseClick();
+
+  forms::Control& Field(std::u16string_view name) const;
+  std::u16string Text(std::u16string_view name) const;
+  void SetText(std::u16string_view name, std::u16string value) const;
+  void ShowStatus(std::u16string message) const;
+
+  forms::Form& form_;
+  std::function<void(std::string_view)> saved_;
+};
+
+}  // namespace kelvo::demo

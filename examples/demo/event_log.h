@@ -1,0 +1,37 @@
+#pragma once
+// The demo's event log: one line for every event a control or form raises,
+// and the notes the customer card writes, flushed line by line so that a test
+// driving the window can read what the application saw while it runs.
+//
+//   txtBirth.KeyPress(49)
+//   cmdSave.Click()
+//   frmCustomer.Activate
+//   saved code="000042" name="ADA LOVELACE" ...
+
+#include <fstream>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "platform/forms/application.h"
+
+namespace kelvo::demo {
+
+class EventLog : public forms::EventListener {
+ public:
+  // Opens (truncates) the file; throws std::runtime_error when it cannot.
+  explicit EventLog(const std::string& path);
+
+  void OnEvent(forms::Control& control, std::u16string_view event, std::span<com::Variant> args) override;
+  void OnFormEvent(forms::Form& form, std::u16string_view event) override;
+
+  void Note(std::string_view line);
+
+ private:
+  std::ofstream out_;
+};
+
+// The line the log writes for an event: "name.Event(arg, arg)", strings quoted.
+std::string EventLine(std::u16string_view control, std::u16string_view event, std::span<const com::Variant> args);
+
+}  // namespace kelvo::demo

@@ -1,0 +1,194 @@
+// The demo: a customer card built from the library's controls.
+//
+//   demo [--event-log FILE]                 in a window; without a display, as --headless
+//   demo --headless [--snapshot OUT.png]    types a sample customer, writes the picture
+//                                           (demo.png in the current directory by default)
+//   demo --script FILE|- [--event-log FILE] drives the card with an automation console script
+//
+// KLVCTL32.OCX must be registered first (REGSVR32.EXE KLVCTL32.OCX).
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "customer_card.h"
+#include "event_log.h"
+#include "platform/base/text.h"
+#include "platform/com/error.h"
+#include "platform/console/console.h"
+#include "platform/forms/application.h"
+#include "platform/gfx/picture.h"
+#include "platform/win/backend.h"
+#include "platform/win/compose.h"
+#include "platform/win/sdl/sdl_backend.h"
+#include "platform/win/window_system.h"
+#include "sample_customer.h"
+
+namespace {
+
+using namespace kelvo;
+
+constexpr int kFailure = 1;
+constexpr const char* kFormFile = "customer_card.frm";
+constexpr const char* kDefaultPicture = "demo.png";
+
+struct Options {
+  std::optional<std::string> script;
+  std::optional<std::string> snapshot;
+  std::optional<std::string> eventLog;
+  bool headless = false;
+  bool help = false;
+};
+
+void PrintUsage(std::ostream& out) {
+  out << "usage: demo [--event-log FILE]\n"
+         "       demo --headless [--snapshot OUT.png] [--event-log FILE]\n"
+         "       demo --script FILE|- [--event-log FILE]\n"
+         "\n"
+         "  (no option)       open the customer card in a window; without a display, as --headless\n"
+         "  --headless        type a sample customer without a display and write the picture\n"
+         "  --snapshot OUT    where --headless writes the picture (default " << kDefaultPicture << ")\n"
+         "  --script FILE     run an automation console script on the card (- reads standard input)\n"
+         "  --event-log FILE  write every event the card sees to FILE, a line each\n";
+}
+
+std::optional<std::string> ParseArguments(int argc, char** argv, Options& options) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    auto value = [&]() -> std::optional<std::string> {
+      if (i + 1 >= argc) return std::nullopt;
+      return std::string(argv[++i]);
+    };
+    if (arg == "--help" || arg == "-h") {
+      options.help = true;
+    } else if (arg == "--script") {
+      if (!(options.script = value())) return "--script needs a file (or - for standard input)";
+    } else if (arg == "--snapshot") {
+      if (!(options.snapshot = value())) return "--snapshot needs an output file";
+      options.headless = true;
+    } else if (arg == "--event-log") {
+      if (!(options.eventLog = value())) return "--event-log needs a file";
+    } else if (arg == "--headless") {
+      options.headless = true;
+    } else {
+      return "unknown argument " + std::string(arg);
+    }
+  }
+  if (options.script && options.headless) return "--script runs headless already; give no --headless or --snapshot";
+  return std::nullopt;
+}
+
+int Fail(const std::string& message) {
+  std::cerr << "demo: " << message << '\n';
+  return kFailure;
+}
+
+// The form file is installed next to the program.
+std::filesystem::path FormFile() {
+  return std::filesystem::read_symlink("/proc/self/exe").parent_path() / kFormFile;
+}
+
+// The application with the customer card loaded, its code attached and the
+// event log listening.
+class DemoApp {
+ public:
+  explicit DemoApp(const Options& options) {
+    if (options.eventLog) {
+      log_ = std::make_unique<demo::EventLog>(*options.eventLog);
+      app_.AddListener(log_.get());
+    }
+    form_ = &app_.LoadFormFile(FormFile());
+    card_ = std::make_unique<demo::CustomerCard>(*form_, [this](std::string_view line) {
+      if (log_) log_->Note(line);
+    });
+    form_->SetHandler(card_.get());
+  }
+  ~DemoApp() {
+    if (form_ != nullptr && !app_.Ended()) form_->SetHandler(nullptr);
+  }
+  DemoApp(const DemoApp&) = delete;
+  DemoApp& operator=(const DemoApp&) = delete;
+
+  forms::Application& App() { return app_; }
+  forms::Form& Form() { return *form_; }
+
+ private:
+  forms::Application app_;
+  std::unique_ptr<demo::EventLog> log_;
+  forms::Form* form_ = nullptr;
+  std::unique_ptr<demo::CustomerCard> card_;
+};
+
+// Runs body, turning the errors a load or a handler may raise into a message.
+template <typename Body>
+int Guarded(Body body) {
+  try {
+    return body();
+  } catch (const com::Error& e) {
+    std::string message = std::to_string(e.number()) + " " + text::ToUtf8(e.description());
+    if (e.number() == 429) message += " (register it first: REGSVR32.EXE KLVCTL32.OCX)";
+    return Fail(message);
+  } catch (const std::exception& e) {
+    return Fail(e.what());
+  }
+}
+
+int RunScript(const Options& options) {
+  return Guarded([&] {
+    console::UseHeadlessEnvironment();
+    DemoApp demo(options);
+    if (*options.script == "-") return console::RunScript(std::cin, std::cout, demo.App());
+    std::ifstream in(*options.script, std::ios::binary);
+    if (!in) return Fail("cannot open script " + *options.script);
+    return console::RunScript(in, std::cout, demo.App());
+  });
+}
+
+// Without a display: the headless backend with the real fonts, a sample
+// customer typed in, and the picture written where the user is told.
+int RunHeadless(const Options& options) {
+  return Guarded([&] {
+    win::WindowSystem::Get().InstallBackend(std::make_unique<win::HeadlessBackend>());
+    DemoApp demo(options);
+    demo::TypeSampleCustomer(demo.Form());
+    const std::filesystem::path picture = options.snapshot.value_or(kDefaultPicture);
+    gfx::WritePng(win::ComposeWindow(demo.Form().Hwnd()), picture);
+    std::cout << "demo: the customer card is in " << std::filesystem::absolute(picture).string() << '\n';
+    return 0;
+  });
+}
+
+int RunWindow(const Options& options) {
+  try {
+    win::InstallSdlBackend();
+  } catch (const win::DisplayUnavailable& e) {
+    std::cout << "demo: " << e.what() << "; running headless instead\n";
+    return RunHeadless(options);
+  }
+  return Guarded([&] {
+    DemoApp demo(options);
+    win::RunEventLoop([&demo] { return demo.App().Ended(); });
+    return 0;
+  });
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options options;
+  if (const auto error = ParseArguments(argc, argv, options)) {
+    std::cerr << "demo: " << *error << "\n\n";
+    PrintUsage(std::cerr);
+    return kFailure;
+  }
+  if (options.help) {
+    PrintUsage(std::cout);
+    return 0;
+  }
+  if (options.script) return RunScript(options);
+  if (options.headless) return RunHeadless(options);
+  return RunWindow(options);
+}

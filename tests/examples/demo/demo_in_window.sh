@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# Runs the demo in a real window on an X server (run it under xvfb-run) and
+# drives it with xdotool as a user would: clicks into the fields, types, tabs,
+# moves the pointer, clicks Save and presses Escape. Then checks what the
+# application saw (its event log) and what the screen shows (a screenshot of
+# the window, left in WORK/window.png for review).
+#
+#   demo_in_window.sh DEMO REGSVR32 KLVCTL32 WORK
+set -euo pipefail
+
+demo=$1 regsvr=$2 server=$3 work=$4
+
+fail() {
+  echo "FAIL: $*" >&2
+  [[ -f $work/events.log ]] && { echo "--- event log:" >&2; tail -n 20 "$work/events.log" >&2; }
+  exit 1
+}
+
+for tool in xdotool import compare convert; do
+  command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-deps.sh installs it)"
+done
+[[ -n ${DISPLAY:-} ]] || fail "no X display: run this under xvfb-run"
+
+rm -rf "$work" && mkdir -p "$work/root"
+export KELVO_ROOT=$work/root
+"$regsvr" /s "$server" || fail "REGSVR32 could not register $server"
+
+log=$work/events.log
+"$demo" --event-log "$log" >"$work/demo.out" 2>&1 &
+demo_pid=$!
+trap 'kill "$demo_pid" 2>/dev/null || true' EXIT
+
+# Waits up to ten seconds for a line of the event log matching the pattern.
+wait_for_log() {
+  for _ in $(seq 100); do
+    grep -qF -- "$1" "$log" 2>/dev/null && return 0
+    sleep 0.1
+  done
+  fail "the demo never logged: $1"
+}
+
+window=$(timeout 20 xdotool search --sync --onlyvisible --name "Customer card" | head -n 1) ||
+  fail "the customer card window did not appear ($(cat "$work/demo.out"))"
+geometry=$(xdotool getwindowgeometry "$window" | awk '/Geometry/ { print $2 }')
+[[ $geometry == 420x284 ]] || fail "the window is $geometry, not 420x284"
+wait_for_log "frmCustomer.Activate"
+
+# Pixel centres of the fields and buttons (twips / 15).
+click_at() {
+  xdotool mousemove --window "$window" "$1" "$2" click 1
+}
+type_keys() {
+  xdotool type --delay 30 "$1"
+}
+
+import -window "$window" "$work/empty.png"
+click_at 168 54 && wait_for_log "txtCode.MouseUp(1, 0"
+type_keys "42"
+click_at 258 80 && wait_for_log "txtName.MouseUp(1, 0"
+type_keys "ada lovelace"
+click_at 168 106 && wait_for_log "txtBirth.MouseUp(1, 0"
+type_keys "15031996"
+xdotool key Tab
+type_keys "1155550143"
+xdotool mousemove --window "$window" 250 230 sleep 0.2 mousemove --window "$window" 290 240
+wait_for_log "cmdSave.MouseMove("
+xdotool click 1
+wait_for_log "saved "
+
+grep -qxF 'txtBirth.KeyPress(49)' "$log" || fail "the birth date did not get the key 1"
+grep -qxF 'saved code="000042" name="ADA LOVELACE" birth="15/03/1996" phone="(11) 5555-0143"' "$log" ||
+  fail "the record saved is not the one typed: $(grep '^saved' "$log")"
+
+# The screen: the typed date is drawn exactly as the locked field's preset
+# date, and the birth date field no longer looks empty.
+xdotool mousemove --window "$window" 400 20
+sleep 0.5
+import -window "$window" "$work/window.png"
+crop() { convert "$1" -crop "$2" +repage "$3"; }
+crop "$work/window.png" 80x21+128+96 "$work/birth.png"
+crop "$work/window.png" 80x21+128+148 "$work/since.png"
+crop "$work/empty.png" 80x21+128+96 "$work/birth_empty.png"
+differing() { compare -metric AE "$1" "$2" null: 2>&1 || true; }
+[[ $(differing "$work/birth.png" "$work/since.png") == 0 ]] ||
+  fail "the birth date field does not show 15/03/1996 as the locked field does (see $work/window.png)"
+[[ $(differing "$work/birth.png" "$work/birth_empty.png") != 0 ]] ||
+  fail "the birth date field still looks empty (see $work/window.png)"
+
+xdotool key Escape
+for _ in $(seq 100); do
+  kill -0 "$demo_pid" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$demo_pid" 2>/dev/null && fail "Escape did not close the card"
+wait "$demo_pid" || fail "the demo ended with status $?"
+trap - EXIT
+grep -qxF 'cmdClose.Click()' "$log" || fail "Escape did not reach the Close button"
+echo "ok: the card was typed into, saved and closed; the window is in $work/window.png"
