@@ -11,12 +11,15 @@
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
 #include "customer_card.h"
 #include "event_log.h"
+#include "platform/base/environment.h"
 #include "platform/base/text.h"
+#include "platform/com/loader.h"
 #include "platform/com/error.h"
 #include "platform/console/console.h"
 #include "platform/forms/application.h"
@@ -34,6 +37,8 @@ using namespace kelvo;
 constexpr int kFailure = 1;
 constexpr const char* kFormFile = "customer_card.frm";
 constexpr const char* kDefaultPicture = "demo.png";
+// A class of the control library, to tell whether the library is registered.
+constexpr std::u16string_view kLibraryClass = u"KLVCTL32.KelvoTextEdit";
 
 struct Options {
   std::optional<std::string> script;
@@ -96,6 +101,10 @@ std::filesystem::path FormFile() {
 class DemoApp {
  public:
   explicit DemoApp(const Options& options) {
+    if (!com::CLSIDFromProgID(kLibraryClass)) {
+      throw std::runtime_error("KLVCTL32.OCX is not registered under " + env::Root().string() +
+                               ": register it first with REGSVR32.EXE KLVCTL32.OCX");
+    }
     if (options.eventLog) {
       log_ = std::make_unique<demo::EventLog>(*options.eventLog);
       app_.AddListener(log_.get());
@@ -128,9 +137,7 @@ int Guarded(Body body) {
   try {
     return body();
   } catch (const com::Error& e) {
-    std::string message = std::to_string(e.number()) + " " + text::ToUtf8(e.description());
-    if (e.number() == 429) message += " (register it first: REGSVR32.EXE KLVCTL32.OCX)";
-    return Fail(message);
+    return Fail(std::to_string(e.number()) + " " + text::ToUtf8(e.description()));
   } catch (const std::exception& e) {
     return Fail(e.what());
   }

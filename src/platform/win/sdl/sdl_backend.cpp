@@ -27,6 +27,9 @@ VideoSession::VideoSession() {
   SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
   // A click that activates a window is a click all the same.
   SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  // Pictures are composed in memory; putting them on the screen through X's
+  // shared memory spares loading an OpenGL stack just to copy pixels.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
     throw DisplayUnavailable(std::string("no display is available: ") + SDL_GetError());
   }
