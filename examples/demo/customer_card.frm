@@ -144,7 +144,7 @@ Begin Form frmCustomer
    End
    Begin KLVCTL32.KelvoEnginer engFocus
       Left = 120
-      Top = 3390
+      Top = 3345
       Width = 705
       Height = 555
    End
