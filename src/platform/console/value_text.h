@@ -2,7 +2,7 @@
 // How the console prints values: True/False; integers in decimal; Single and
 // Double in the shortest plain decimal that reads back the same, with ".";
 // strings double-quoted with the console's escapes; members typed as colours
-// as &HXXXXXXXX&; Nothing, Empty, Null; a control by its name; a font as
+// as &H followed by eight hex digits and &; Nothing, Empty, Null; a control by its name; a font as
 // `font "NAME" SIZE [bold] [italic] [underline]`; a picture as `picture WxH`.
 
 #include <cstdint>

@@ -30,7 +30,7 @@ std::optional<Literal> KeywordLiteral(std::string_view word) {
   return std::nullopt;
 }
 
-// &HXXXXXXXX with an optional trailing "&"; up to eight digits.
+// &H and up to eight hex digits, with an optional trailing "&".
 std::optional<Literal> HexLiteral(std::string_view word) {
   if (word.size() < 3 || word[0] != '&' || (word[1] != 'H' && word[1] != 'h')) return std::nullopt;
   std::string_view digits = word.substr(2);

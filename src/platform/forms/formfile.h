@@ -60,7 +60,7 @@ struct ControlDesc {
   OrderedBag properties;       // every other key, in file order: the control's bag
   std::vector<ControlDesc> children;  // controls inside this one
   // For writing: the members of the control's class, so that Long values of
-  // Color-typed members are written as &HXXXXXXXX&; may be null.
+  // Color-typed members are written as &H followed by eight hex digits and &; may be null.
   const com::InterfaceInfo* members = nullptr;
 };
 

@@ -1,5 +1,5 @@
 // The form file writer: the exact text the reader reads back into the same
-// bags (a Long of a Color-typed member as &HXXXXXXXX&, every other number in
+// bags (a Long of a Color-typed member as &H followed by eight hex digits and &, every other number in
 // decimal, strings quoted with control characters as Chr$(N)).
 
 #include <array>

@@ -1,5 +1,5 @@
 // The standard colour page: the value of a colour member, written as
-// &HXXXXXXXX& (an OLE colour: 0x80000000 + n is system colour n).
+// &H followed by eight hex digits and & (an OLE colour: 0x80000000 + n is system colour n).
 
 #include <array>
 #include <cstdio>
