@@ -7,7 +7,6 @@
 //
 // KLVCTL32.OCX must be registered first (REGSVR32.EXE KLVCTL32.OCX).
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -19,8 +18,8 @@
 #include "event_log.h"
 #include "platform/base/environment.h"
 #include "platform/base/text.h"
-#include "platform/com/loader.h"
 #include "platform/com/error.h"
+#include "platform/com/loader.h"
 #include "platform/console/console.h"
 #include "platform/forms/application.h"
 #include "platform/gfx/picture.h"
@@ -147,10 +146,7 @@ int RunScript(const Options& options) {
   return Guarded([&] {
     console::UseHeadlessEnvironment();
     DemoApp demo(options);
-    if (*options.script == "-") return console::RunScript(std::cin, std::cout, demo.App());
-    std::ifstream in(*options.script, std::ios::binary);
-    if (!in) return Fail("cannot open script " + *options.script);
-    return console::RunScript(in, std::cout, demo.App());
+    return console::RunScriptFile(*options.script, std::cout, demo.App());
   });
 }
 

@@ -1,6 +1,9 @@
 #include "platform/console/console.h"
 
+#include <fstream>
+#include <iostream>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -40,6 +43,13 @@ int RunScript(std::istream& in, std::ostream& out, forms::Application& app) {
   out << interpreter.Passed() << " passed, " << interpreter.Failed() << " failed\n";
   out.flush();
   return interpreter.Failed() == 0 ? 0 : 1;
+}
+
+int RunScriptFile(const std::string& path, std::ostream& out, forms::Application& app) {
+  if (path == "-") return RunScript(std::cin, out, app);
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("cannot open script " + path);
+  return RunScript(in, out, app);
 }
 
 }  // namespace kelvo::console

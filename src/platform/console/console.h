@@ -13,6 +13,7 @@
 
 #include <istream>
 #include <ostream>
+#include <string>
 
 #include "platform/forms/application.h"
 
@@ -20,6 +21,9 @@ namespace kelvo::console {
 
 // Runs the whole script; returns the exit status: 0 when nothing failed, else 1.
 int RunScript(std::istream& in, std::ostream& out, forms::Application& app);
+// The same for the script in a file, "-" meaning standard input; throws
+// std::runtime_error when the file cannot be opened.
+int RunScriptFile(const std::string& path, std::ostream& out, forms::Application& app);
 
 // Installs the headless backend unless it is the one in use, and draws every
 // font with the built-in font, so that output is the same on every machine.

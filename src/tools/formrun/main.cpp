@@ -4,9 +4,9 @@
 //   formrun --script FILE|-                           run a console script headless
 //   formrun FORMFILE --headless --snapshot OUT.png [--design]
 //   formrun FORMFILE [--design]                       open the form in a window
-#include <fstream>
 #include <iostream>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -87,10 +87,11 @@ int Fail(const std::string& message) {
 
 int RunScriptFile(const std::string& path) {
   forms::Application app;
-  if (path == "-") return console::RunScript(std::cin, std::cout, app);
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return Fail("cannot open script " + path);
-  return console::RunScript(in, std::cout, app);
+  try {
+    return console::RunScriptFile(path, std::cout, app);
+  } catch (const std::runtime_error& e) {
+    return Fail(e.what());
+  }
 }
 
 // Loads the form file; prints why it cannot and returns nullptr.
