@@ -114,9 +114,6 @@ class DemoApp {
     });
     form_->SetHandler(card_.get());
   }
-  ~DemoApp() {
-    if (form_ != nullptr && !app_.Ended()) form_->SetHandler(nullptr);
-  }
   DemoApp(const DemoApp&) = delete;
   DemoApp& operator=(const DemoApp&) = delete;
 
@@ -124,10 +121,12 @@ class DemoApp {
   forms::Form& Form() { return *form_; }
 
  private:
-  forms::Application app_;
+  // The log and the card's code outlive the application, which may still
+  // raise events while it unloads the form.
   std::unique_ptr<demo::EventLog> log_;
-  forms::Form* form_ = nullptr;
   std::unique_ptr<demo::CustomerCard> card_;
+  forms::Application app_;
+  forms::Form* form_ = nullptr;
 };
 
 // Runs body, turning the errors a load or a handler may raise into a message.
