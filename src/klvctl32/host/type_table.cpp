@@ -29,6 +29,23 @@ com::ParamInfo ByVal(std::u16string name, com::TypeRef type) {
   return com::ParamInfo{std::move(name), std::move(type), false, false};
 }
 
+std::vector<com::EventInfo> EditControlEvents() {
+  const std::vector<com::ParamInfo> key{ByRef(u"KeyCode", IntegerT()), ByRef(u"Shift", IntegerT())};
+  const std::vector<com::ParamInfo> mouse{ByRef(u"Button", IntegerT()), ByRef(u"Shift", IntegerT()),
+                                          ByRef(u"x", SingleT()), ByRef(u"y", SingleT())};
+  return {
+      {u"Click", {}},
+      {u"DblClick", {}},
+      {u"Changed", {}},
+      {u"KeyDown", key},
+      {u"KeyPress", {ByRef(u"KeyAscii", IntegerT())}},
+      {u"KeyUp", key},
+      {u"MouseDown", mouse},
+      {u"MouseMove", mouse},
+      {u"MouseUp", mouse},
+  };
+}
+
 void MemberTable::Add(std::u16string name, com::MemberKind kind, com::TypeRef type, std::u16string help,
                       std::uint32_t flags, std::int32_t dispid) {
   com::MemberInfo m;

@@ -42,6 +42,13 @@ inline constexpr std::uint32_t kControlInterfaceFlags = com::interface_flags::kH
 // Flags of every control's event dispinterface: hidden, dispatch only.
 inline constexpr std::uint32_t kEventInterfaceFlags =
     com::interface_flags::kHidden | com::interface_flags::kDispatchOnly;
+// Flags of a data-bound property: bindable, the default binding, not browsable.
+inline constexpr std::uint32_t kDataBoundFlags =
+    com::member_flags::kBindable | com::member_flags::kDefaultBind | com::member_flags::kNonBrowsable;
+
+// The events of the edit controls in event number order: Click, DblClick,
+// Changed, then the key and mouse events with their by-reference arguments.
+std::vector<com::EventInfo> EditControlEvents();
 
 class MemberTable {
  public:

@@ -15,9 +15,6 @@ constexpr com::CLSID CLSID_KelvoNumberEdit = GuidLiteral("F3546042-45D4-4283-9D1
 constexpr com::IID IID__KelvoNumberEdit = GuidLiteral("80BE0AB2-9CCE-49B5-8B62-5CB04F17210F");
 constexpr com::IID DIID___KelvoNumberEdit = GuidLiteral("69D71CB0-1557-4B3C-91C9-10E59FA91396");
 
-constexpr std::uint32_t kDataBound =
-    com::member_flags::kBindable | com::member_flags::kDefaultBind | com::member_flags::kNonBrowsable;
-
 const com::InterfaceInfo& DefaultInterface() {
   static const com::InterfaceInfo info{
       u"_KelvoNumberEdit", IID__KelvoNumberEdit, kControlInterfaceFlags,
@@ -45,34 +42,16 @@ const com::InterfaceInfo& DefaultInterface() {
           .GetOnly(u"hDC", HandleT())
           .GetOnly(u"hwnd", HandleT())
           .Method(u"SelectAll")
-          .Property(u"dcDataValue", VariantT(), {}, kDataBound)
+          .Property(u"dcDataValue", VariantT(), {}, kDataBoundFlags)
           .Method(u"ToKelvoEnginer")
           .Method(u"XFocus")
           .Take()};
   return info;
 }
 
-std::vector<com::ParamInfo> KeyArgs() { return {ByRef(u"KeyCode", IntegerT()), ByRef(u"Shift", IntegerT())}; }
-
-std::vector<com::ParamInfo> MouseArgs() {
-  return {ByRef(u"Button", IntegerT()), ByRef(u"Shift", IntegerT()), ByRef(u"x", SingleT()), ByRef(u"y", SingleT())};
-}
-
 const com::EventInterfaceInfo& EventInterface() {
-  static const com::EventInterfaceInfo info{u"__KelvoNumberEdit",
-                                            DIID___KelvoNumberEdit,
-                                            kEventInterfaceFlags,
-                                            {
-                                                {u"Click", {}},
-                                                {u"DblClick", {}},
-                                                {u"Changed", {}},
-                                                {u"KeyDown", KeyArgs()},
-                                                {u"KeyPress", {ByRef(u"KeyAscii", IntegerT())}},
-                                                {u"KeyUp", KeyArgs()},
-                                                {u"MouseDown", MouseArgs()},
-                                                {u"MouseMove", MouseArgs()},
-                                                {u"MouseUp", MouseArgs()},
-                                            }};
+  static const com::EventInterfaceInfo info{u"__KelvoNumberEdit", DIID___KelvoNumberEdit, kEventInterfaceFlags,
+                                            EditControlEvents()};
   return info;
 }
 

@@ -15,9 +15,6 @@ constexpr com::CLSID CLSID_KelvoTextEdit = GuidLiteral("A9555F43-762D-41C7-B996-
 constexpr com::IID IID__KelvoTextEdit = GuidLiteral("2731D2E1-969A-4BF8-B88F-623E662E81CA");
 constexpr com::IID DIID___KelvoTextEdit = GuidLiteral("0391BF38-8841-422E-B74C-CC4C20F1A7A0");
 
-constexpr std::uint32_t kDataBound =
-    com::member_flags::kBindable | com::member_flags::kDefaultBind | com::member_flags::kNonBrowsable;
-
 const com::InterfaceInfo& DefaultInterface() {
   static const com::InterfaceInfo info{
       u"_KelvoTextEdit", IID__KelvoTextEdit, kControlInterfaceFlags,
@@ -58,34 +55,16 @@ const com::InterfaceInfo& DefaultInterface() {
           .Method(u"IsValidChar", {ByRef(u"Char", StringT()), ByRef(u"position", IntegerT())}, BooleanT())
           .Method(u"SetSelectedText", {ByVal(u"iStart", IntegerT()), ByVal(u"iLength", IntegerT())})
           .Method(u"SelectAll")
-          .Property(u"dcDataValue", VariantT(), {}, kDataBound)
+          .Property(u"dcDataValue", VariantT(), {}, kDataBoundFlags)
           .Method(u"ToKelvoEnginer")
           .Method(u"XFocus")
           .Take()};
   return info;
 }
 
-std::vector<com::ParamInfo> KeyArgs() { return {ByRef(u"KeyCode", IntegerT()), ByRef(u"Shift", IntegerT())}; }
-
-std::vector<com::ParamInfo> MouseArgs() {
-  return {ByRef(u"Button", IntegerT()), ByRef(u"Shift", IntegerT()), ByRef(u"x", SingleT()), ByRef(u"y", SingleT())};
-}
-
 const com::EventInterfaceInfo& EventInterface() {
-  static const com::EventInterfaceInfo info{u"__KelvoTextEdit",
-                                            DIID___KelvoTextEdit,
-                                            kEventInterfaceFlags,
-                                            {
-                                                {u"Click", {}},
-                                                {u"DblClick", {}},
-                                                {u"Changed", {}},
-                                                {u"KeyDown", KeyArgs()},
-                                                {u"KeyPress", {ByRef(u"KeyAscii", IntegerT())}},
-                                                {u"KeyUp", KeyArgs()},
-                                                {u"MouseDown", MouseArgs()},
-                                                {u"MouseMove", MouseArgs()},
-                                                {u"MouseUp", MouseArgs()},
-                                            }};
+  static const com::EventInterfaceInfo info{u"__KelvoTextEdit", DIID___KelvoTextEdit, kEventInterfaceFlags,
+                                            EditControlEvents()};
   return info;
 }
 

@@ -4,20 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "hosted.h"
-#include "reference_image.h"
+#include "decor_fixture.h"
 
-namespace kelvo::klvctl32 {
+namespace kelvo::klvctl32::decor_tests {
 namespace {
-
-using testing::Hosted;
-using testing::Matches;
-using testing::RecordingBag;
-using testing::ReferenceImage;
-
-constexpr gfx::OleColor kFace = 0x8000000Fu;
-constexpr gfx::OleColor kLight = 0x80000014u;
-constexpr gfx::OleColor kShadow = 0x80000010u;
 
 ReferenceImage Horizontal(int length, gfx::OleColor first, gfx::OleColor second) {
   ReferenceImage img(length, 2, kFace);
@@ -108,15 +98,13 @@ TEST(Line3DPicture, ARefusingContainerCannotMakeItRecurseWithoutEnd) {
 
 TEST(Line3DPersistence, WritesEveryKeyInOrderWithItsType) {
   Hosted<KelvoLine3D> l(10, 2, 15);
-  RecordingBag bag;
-  l.control->WriteProperties(bag);
-  const std::vector<std::pair<std::u16string, com::Variant>> expected = {
-      {u"Light3DColor", com::Variant::Long(static_cast<std::int32_t>(kLight))},
-      {u"Shadow3DColor", com::Variant::Long(static_cast<std::int32_t>(kShadow))},
+  const BagEntries expected = {
+      {u"Light3DColor", ColorValue(kLight)},
+      {u"Shadow3DColor", ColorValue(kShadow)},
       {u"LineStyle", com::Variant::Integer(1)},
       {u"LineOrientation", com::Variant::Integer(1)},
   };
-  EXPECT_EQ(bag.entries(), expected);
+  EXPECT_EQ(Saved(l), expected);
 }
 
 TEST(Line3DPersistence, LoadingDoesNotRepaint) {
@@ -139,4 +127,4 @@ TEST(Line3DSetters, EachNotifiesItsOwnName) {
 }
 
 }  // namespace
-}  // namespace kelvo::klvctl32
+}  // namespace kelvo::klvctl32::decor_tests

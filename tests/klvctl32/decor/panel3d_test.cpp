@@ -4,21 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "hosted.h"
+#include "decor_fixture.h"
 #include "platform/com/error.h"
-#include "reference_image.h"
 
-namespace kelvo::klvctl32 {
+namespace kelvo::klvctl32::decor_tests {
 namespace {
-
-using testing::Hosted;
-using testing::Matches;
-using testing::RecordingBag;
-using testing::ReferenceImage;
-
-constexpr gfx::OleColor kFace = 0x8000000Fu;
-constexpr gfx::OleColor kLight = 0x80000014u;
-constexpr gfx::OleColor kShadow = 0x80000010u;
 
 struct Edge {
   gfx::OleColor topLeft, bottomRight;
@@ -105,9 +95,9 @@ TEST(Panel3DPicture, HugePanelIsClampedNotOverflowed) {
 
 TEST(Panel3DLifecycle, CreationValues) {
   Hosted<KelvoPanel3D> p(10, 10, 15);
-  EXPECT_EQ(p.Get(u"BackColor"), com::Variant::Long(static_cast<std::int32_t>(kFace)));
-  EXPECT_EQ(p.Get(u"Light3DColor"), com::Variant::Long(static_cast<std::int32_t>(kLight)));
-  EXPECT_EQ(p.Get(u"Shadow3DColor"), com::Variant::Long(static_cast<std::int32_t>(kShadow)));
+  EXPECT_EQ(p.Get(u"BackColor"), ColorValue(kFace));
+  EXPECT_EQ(p.Get(u"Light3DColor"), ColorValue(kLight));
+  EXPECT_EQ(p.Get(u"Shadow3DColor"), ColorValue(kShadow));
   EXPECT_EQ(p.Get(u"BorderOut").ToLong(), 1);
   EXPECT_EQ(p.Get(u"BorderIn").ToLong(), 2);
   EXPECT_EQ(p.Get(u"BorderWidth"), com::Variant::Integer(5));
@@ -129,17 +119,15 @@ TEST(Panel3DLifecycle, InitializeDrawsNothing) {
 
 TEST(Panel3DPersistence, WritesEveryKeyInOrderWithItsType) {
   Hosted<KelvoPanel3D> p(10, 10, 15);
-  RecordingBag bag;
-  p.control->WriteProperties(bag);
-  const std::vector<std::pair<std::u16string, com::Variant>> expected = {
-      {u"BackColor", com::Variant::Long(static_cast<std::int32_t>(kFace))},
-      {u"Light3DColor", com::Variant::Long(static_cast<std::int32_t>(kLight))},
-      {u"Shadow3DColor", com::Variant::Long(static_cast<std::int32_t>(kShadow))},
+  const BagEntries expected = {
+      {u"BackColor", ColorValue(kFace)},
+      {u"Light3DColor", ColorValue(kLight)},
+      {u"Shadow3DColor", ColorValue(kShadow)},
       {u"BorderIn", com::Variant::Integer(2)},
       {u"BorderOut", com::Variant::Integer(1)},
       {u"BorderWidth", com::Variant::Integer(5)},
   };
-  EXPECT_EQ(bag.entries(), expected);
+  EXPECT_EQ(Saved(p), expected);
 }
 
 TEST(Panel3DPersistence, ReadsInOrderAndRepaints) {
@@ -171,9 +159,7 @@ TEST(Panel3DPersistence, SavedBagLoadsBackTheSameValues) {
   a.control->WriteProperties(saved);
   Hosted<KelvoPanel3D> b(10, 10, 15);
   b.control->ReadProperties(saved);
-  RecordingBag again;
-  b.control->WriteProperties(again);
-  EXPECT_EQ(again.entries(), saved.entries());
+  EXPECT_EQ(Saved(b), saved.entries());
 }
 
 TEST(Panel3DSetters, EachNotifiesItsOwnName) {
@@ -210,4 +196,4 @@ TEST(Panel3DSetters, UnknownMemberIsError438) {
 }
 
 }  // namespace
-}  // namespace kelvo::klvctl32
+}  // namespace kelvo::klvctl32::decor_tests

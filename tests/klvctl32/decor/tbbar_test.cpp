@@ -4,20 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include "hosted.h"
-#include "reference_image.h"
+#include "decor_fixture.h"
 
-namespace kelvo::klvctl32 {
+namespace kelvo::klvctl32::decor_tests {
 namespace {
-
-using testing::Hosted;
-using testing::Matches;
-using testing::RecordingBag;
-using testing::ReferenceImage;
-
-constexpr gfx::OleColor kFace = 0x8000000Fu;
-constexpr gfx::OleColor kLight = 0x80000014u;
-constexpr gfx::OleColor kShadow = 0x80000010u;
 
 // The bar's frame figure in pixels: light top row x1..x2-1 and left column
 // y1..y2, shadow bottom row x1+1..x2 and right column y1..y2-1.
@@ -212,17 +202,15 @@ TEST(TBBarLifecycle, ANewBarAsksToBeAlignedToTheTop) {
 
 TEST(TBBarPersistence, WritesEveryKeyInOrderWithItsType) {
   Hosted<KelvoTBBar> b(10, 10, 15);
-  RecordingBag bag;
-  b.control->WriteProperties(bag);
-  const std::vector<std::pair<std::u16string, com::Variant>> expected = {
-      {u"Light3DColor", com::Variant::Long(static_cast<std::int32_t>(kLight))},
-      {u"Shadow3DColor", com::Variant::Long(static_cast<std::int32_t>(kShadow))},
-      {u"BackColor", com::Variant::Long(static_cast<std::int32_t>(kFace))},
+  const BagEntries expected = {
+      {u"Light3DColor", ColorValue(kLight)},
+      {u"Shadow3DColor", ColorValue(kShadow)},
+      {u"BackColor", ColorValue(kFace)},
       {u"ShowLeftLines", com::Variant::Boolean(true)},
       {u"AutoHeight", com::Variant::Integer(1)},
       {u"ShowTwoLeftLines", com::Variant::Boolean(true)},
   };
-  EXPECT_EQ(bag.entries(), expected);
+  EXPECT_EQ(Saved(b), expected);
 }
 
 TEST(TBBarPersistence, LoadingSetsTheBackgroundWithoutRepainting) {
@@ -238,4 +226,4 @@ TEST(TBBarPersistence, LoadingSetsTheBackgroundWithoutRepainting) {
 }
 
 }  // namespace
-}  // namespace kelvo::klvctl32
+}  // namespace kelvo::klvctl32::decor_tests

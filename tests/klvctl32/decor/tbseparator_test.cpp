@@ -3,20 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "hosted.h"
-#include "reference_image.h"
+#include "decor_fixture.h"
 
-namespace kelvo::klvctl32 {
+namespace kelvo::klvctl32::decor_tests {
 namespace {
-
-using testing::Hosted;
-using testing::Matches;
-using testing::RecordingBag;
-using testing::ReferenceImage;
-
-constexpr gfx::OleColor kFace = 0x8000000Fu;
-constexpr gfx::OleColor kLight = 0x80000014u;
-constexpr gfx::OleColor kShadow = 0x80000010u;
 
 // Shadow column 0, light column 1, from row 0 to the last row but one.
 ReferenceImage SeparatorPicture(int h, gfx::OleColor back = kFace) {
@@ -91,15 +81,13 @@ TEST(TBSeparatorPicture, BackColorShowsOnlyInTheBottomRow) {
 
 TEST(TBSeparatorPersistence, WritesEveryKeyInOrderWithItsType) {
   Hosted<KelvoTBSeparator> s(2, 22, 15);
-  RecordingBag bag;
-  s.control->WriteProperties(bag);
-  const std::vector<std::pair<std::u16string, com::Variant>> expected = {
-      {u"Light3DColor", com::Variant::Long(static_cast<std::int32_t>(kLight))},
-      {u"Shadow3DColor", com::Variant::Long(static_cast<std::int32_t>(kShadow))},
-      {u"BackColor", com::Variant::Long(static_cast<std::int32_t>(kFace))},
+  const BagEntries expected = {
+      {u"Light3DColor", ColorValue(kLight)},
+      {u"Shadow3DColor", ColorValue(kShadow)},
+      {u"BackColor", ColorValue(kFace)},
       {u"AutoHeight", com::Variant::Integer(1)},
   };
-  EXPECT_EQ(bag.entries(), expected);
+  EXPECT_EQ(Saved(s), expected);
 }
 
 TEST(TBSeparatorPersistence, LoadingAppliesTheBackgroundAndRepaints) {
@@ -123,4 +111,4 @@ TEST(TBSeparatorSetters, EachNotifiesItsOwnName) {
 }
 
 }  // namespace
-}  // namespace kelvo::klvctl32
+}  // namespace kelvo::klvctl32::decor_tests
