@@ -182,6 +182,20 @@ TEST(TypeLibrary, ToolbarBarEventsInOrderWithByReferenceMouseDownAndUp) {
   }
 }
 
+TEST(TypeLibrary, EditControlsRaiseTheSameNineEventsWithByReferenceArguments) {
+  for (const std::u16string_view name : {u"KelvoTextEdit", u"KelvoNumberEdit"}) {
+    const com::EventInterfaceInfo* events = TypeLibrary().FindClass(name)->eventInterface;
+    std::vector<std::u16string> names;
+    for (const com::EventInfo& e : events->events) {
+      names.push_back(e.name);
+      for (const com::ParamInfo& p : e.params) EXPECT_TRUE(p.byRef) << text::ToUtf8(name) << "." << text::ToUtf8(e.name);
+    }
+    EXPECT_EQ(names, (std::vector<std::u16string>{u"Click", u"DblClick", u"Changed", u"KeyDown", u"KeyPress", u"KeyUp",
+                                                  u"MouseDown", u"MouseMove", u"MouseUp"}))
+        << text::ToUtf8(name);
+  }
+}
+
 TEST(Catalogue, TheBuiltClassesHaveFactories) {
   std::vector<std::u16string> built;
   for (const CatalogueEntry& entry : Catalogue()) {
