@@ -6,15 +6,11 @@
 #include "platform/forms/stdcontrols/class_info.h"
 #include "platform/forms/stdcontrols/register.h"
 #include "platform/forms/stdcontrols/std_control.h"
+#include "platform/forms/stdcontrols/system_colors.h"
 
 namespace kelvo::forms::stdcontrols {
 namespace {
 
-constexpr gfx::OleColor kButtonFace = 0x8000000Fu;
-constexpr gfx::OleColor kButtonText = 0x80000012u;
-constexpr gfx::OleColor kButtonShadow = 0x80000010u;
-constexpr gfx::OleColor kButtonHighlight = 0x80000014u;
-constexpr gfx::OleColor kGrayText = 0x80000011u;
 constexpr int kCaptionLeft = 8;
 constexpr int kCaptionGap = 2;
 

@@ -4,11 +4,10 @@
 #include "platform/forms/stdcontrols/class_info.h"
 #include "platform/forms/stdcontrols/register.h"
 #include "platform/forms/stdcontrols/std_control.h"
+#include "platform/forms/stdcontrols/system_colors.h"
 
 namespace kelvo::forms::stdcontrols {
 namespace {
-
-constexpr gfx::OleColor kWindowFrame = 0x80000006u;
 
 class Image final : public StdControl<Image> {
  public:

@@ -5,14 +5,11 @@
 #include "platform/forms/stdcontrols/class_info.h"
 #include "platform/forms/stdcontrols/register.h"
 #include "platform/forms/stdcontrols/std_control.h"
+#include "platform/forms/stdcontrols/system_colors.h"
 
 namespace kelvo::forms::stdcontrols {
 namespace {
 
-constexpr gfx::OleColor kButtonFace = 0x8000000Fu;
-constexpr gfx::OleColor kButtonText = 0x80000012u;
-constexpr gfx::OleColor kGrayText = 0x80000011u;
-constexpr gfx::OleColor kWindowFrame = 0x80000006u;
 enum : std::int16_t { kAlignLeft = 0, kAlignRight = 1, kAlignCenter = 2 };
 enum : std::int16_t { kTransparent = 0, kOpaque = 1 };
 
