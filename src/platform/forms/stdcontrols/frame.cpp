@@ -111,8 +111,8 @@ class Frame final : public StdControl<Frame> {
     const int textHeight = s.Face().Height();
     const int top = textHeight / 2;
     if (borderStyle_ == 1) {
-      Outline(1, top + 1, w - 1, h - 1, kButtonHighlight);
-      Outline(0, top, w - 2, h - 2, kButtonShadow);
+      Core().OutlinePx(1, top + 1, w - 1, h - 1, kButtonHighlight);
+      Core().OutlinePx(0, top, w - 2, h - 2, kButtonShadow);
     }
     const Caption caption = ParseCaption(caption_, true);
     if (caption.text.empty()) return;
@@ -126,14 +126,6 @@ class Frame final : public StdControl<Frame> {
   }
 
  private:
-  // A one-pixel rectangle outline from (l, t) to (r, b) inclusive.
-  void Outline(int l, int t, int r, int b, gfx::OleColor color) const {
-    Core().FillPx(l, t, r + 1, t + 1, color);
-    Core().FillPx(l, b, r + 1, b + 1, color);
-    Core().FillPx(l, t, l + 1, b + 1, color);
-    Core().FillPx(r, t, r + 1, b + 1, color);
-  }
-
   void UpdateAccessKeys() {
     if (!HasSite()) return;
     const Caption c = ParseCaption(caption_, true);

@@ -133,12 +133,7 @@ class Label final : public StdControl<Label> {
     }
     const int w = s.widthPx();
     const int h = s.heightPx();
-    if (border != 0) {
-      Core().FillPx(0, 0, w, 1, kWindowFrame);
-      Core().FillPx(0, h - 1, w, h, kWindowFrame);
-      Core().FillPx(0, 0, 1, h, kWindowFrame);
-      Core().FillPx(w - 1, 0, w, h, kWindowFrame);
-    }
+    if (border != 0) Core().OutlinePx(0, 0, w - 1, h - 1, kWindowFrame);
     const std::vector<TextLine> lines = Lines(caption, w - 2 * border);
     const gfx::OleColor color = enabled_ ? foreColor_ : kGrayText;
     const int lineHeight = s.Face().Height();

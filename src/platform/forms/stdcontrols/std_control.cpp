@@ -60,6 +60,13 @@ void ControlCore::FillPx(int left, int top, int right, int bottom, gfx::OleColor
   Surface().FillRectPx({left, top, right, bottom}, gfx::ResolveColor(color));
 }
 
+void ControlCore::OutlinePx(int left, int top, int right, int bottom, gfx::OleColor color) const {
+  FillPx(left, top, right + 1, top + 1, color);
+  FillPx(left, bottom, right + 1, bottom + 1, color);
+  FillPx(left, top, left + 1, bottom + 1, color);
+  FillPx(right, top, right + 1, bottom + 1, color);
+}
+
 void ControlCore::EnableWindow(bool enabled) const { win::WindowSystem::Get().Enable(Site().Hwnd(), enabled); }
 
 bool ControlCore::WindowEnabled() const { return win::WindowSystem::Get().IsEnabled(Site().Hwnd()); }

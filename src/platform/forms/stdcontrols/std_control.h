@@ -42,6 +42,8 @@ class ControlCore {
   // Paints the pixels of the window behind this one (what a transparent control shows).
   void PaintParentBackground() const;
   void FillPx(int left, int top, int right, int bottom, gfx::OleColor color) const;
+  // A one-pixel outline from (left, top) to (right, bottom) inclusive.
+  void OutlinePx(int left, int top, int right, int bottom, gfx::OleColor color) const;
   void EnableWindow(bool enabled) const;
   bool WindowEnabled() const;
 
