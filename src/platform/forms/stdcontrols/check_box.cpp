@@ -74,10 +74,7 @@ class CheckBox final : public ButtonBase<CheckBox> {
   void Act() { SetValue(value_ == kChecked ? kUnchecked : kChecked); }
 
   void Draw() {
-    gfx::Surface& s = Core().Surface();
-    s.SetFont(font_->Desc());
-    s.SetBackColor(backColor_);
-    s.Clear();
+    gfx::Surface& s = Core().BeginDraw(font_->Desc(), backColor_);
     const int w = s.widthPx();
     const int h = s.heightPx();
     const int top = (h - kBoxSize) / 2;

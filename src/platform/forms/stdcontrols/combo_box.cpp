@@ -186,10 +186,7 @@ class ComboBox final : public StdControl<ComboBox> {
   void DblClick() override { Core().Raise(u"DblClick"); }
 
   void Draw() {
-    gfx::Surface& s = Core().Surface();
-    s.SetFont(font_->Desc());
-    s.SetBackColor(enabled_ ? backColor_ : kButtonFace);
-    s.Clear();
+    gfx::Surface& s = Core().BeginDraw(font_->Desc(), enabled_ ? backColor_ : kButtonFace);
     const int w = s.widthPx();
     const int h = s.heightPx();
     FieldEdge(s, {0, 0, w, h});

@@ -62,10 +62,7 @@ class CommandButton final : public ButtonBase<CommandButton> {
   void Act() { Core().Raise(u"Click"); }
 
   void Draw() {
-    gfx::Surface& s = Core().Surface();
-    s.SetFont(font_->Desc());
-    s.SetBackColor(backColor_);
-    s.Clear();
+    gfx::Surface& s = Core().BeginDraw(font_->Desc(), backColor_);
     const int w = s.widthPx();
     const int h = s.heightPx();
     gfx::RectPx face{0, 0, w, h};

@@ -102,10 +102,7 @@ class Frame final : public StdControl<Frame> {
   void MouseUp(std::int16_t b, std::int16_t s, float x, float y) override { Core().RaiseMouse(u"MouseUp", b, s, x, y); }
 
   void Draw() {
-    gfx::Surface& s = Core().Surface();
-    s.SetFont(font_->Desc());
-    s.SetBackColor(backColor_);
-    s.Clear();
+    gfx::Surface& s = Core().BeginDraw(font_->Desc(), backColor_);
     const int w = s.widthPx();
     const int h = s.heightPx();
     const int textHeight = s.Face().Height();

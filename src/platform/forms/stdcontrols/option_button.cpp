@@ -97,10 +97,7 @@ class OptionButton final : public ButtonBase<OptionButton> {
   }
 
   void Draw() {
-    gfx::Surface& s = Core().Surface();
-    s.SetFont(font_->Desc());
-    s.SetBackColor(backColor_);
-    s.Clear();
+    gfx::Surface& s = Core().BeginDraw(font_->Desc(), backColor_);
     const int w = s.widthPx();
     const int h = s.heightPx();
     const bool circleRight = alignment_ == 1;

@@ -38,6 +38,14 @@ void ControlCore::RaiseKeyPress(std::int16_t& keyAscii) const {
   keyAscii = arg.ToInteger();
 }
 
+gfx::Surface& ControlCore::BeginDraw(const gfx::FontDesc& font, gfx::OleColor back) const {
+  gfx::Surface& s = Surface();
+  s.SetFont(font);
+  s.SetBackColor(back);
+  s.Clear();
+  return s;
+}
+
 void ControlCore::PaintParentBackground() const {
   win::WindowSystem& ws = win::WindowSystem::Get();
   const win::HWND hwnd = Site().Hwnd();

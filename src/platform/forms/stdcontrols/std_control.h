@@ -39,6 +39,8 @@ class ControlCore {
   // KeyDown and KeyUp (KeyCode, Shift) and KeyPress (KeyAscii), by reference.
   void RaiseKey(std::u16string_view event, std::int16_t& keyCode, std::int16_t& shift) const;
   void RaiseKeyPress(std::int16_t& keyAscii) const;
+  // The surface with `font` selected, cleared to `back`: where a whole picture starts.
+  gfx::Surface& BeginDraw(const gfx::FontDesc& font, gfx::OleColor back) const;
   // Paints the pixels of the window behind this one (what a transparent control shows).
   void PaintParentBackground() const;
   void FillPx(int left, int top, int right, int bottom, gfx::OleColor color) const;

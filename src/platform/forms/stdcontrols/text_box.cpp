@@ -228,10 +228,7 @@ class TextBox final : public StdControl<TextBox> {
   }
 
   void Draw() {
-    gfx::Surface& s = Core().Surface();
-    s.SetFont(font_->Desc());
-    s.SetBackColor(enabled_ ? backColor_ : kButtonFace);
-    s.Clear();
+    gfx::Surface& s = Core().BeginDraw(font_->Desc(), enabled_ ? backColor_ : kButtonFace);
     const int w = s.widthPx();
     const int h = s.heightPx();
     if (borderStyle_ == 1) FieldEdge(s, {0, 0, w, h});
