@@ -112,13 +112,6 @@ class ButtonBase : public StdControl<Derived> {
     UpdateAccessKeys();
   }
 
-  void SetEnabled(bool enabled) {
-    enabled_ = enabled;
-    this->Core().EnableWindow(enabled);
-    this->Site().PropertyChanged(u"Enabled");
-    this->Self().Draw();
-  }
-
   // The caption drawn at (x, y), greyed when disabled; prints are recorded.
   void DrawCaption(int x, int y) const {
     gfx::Surface& s = this->Core().Surface();

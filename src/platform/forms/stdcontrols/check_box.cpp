@@ -53,7 +53,7 @@ class CheckBox final : public ButtonBase<CheckBox> {
         Map::Let(u"Font", [](C& c, V v) { c.Assign(c.font_, ToFont(v), u"Font"); }),
         Map::Set(u"Font", [](C& c, V v) { c.Assign(c.font_, ToFont(v), u"Font"); }),
         Map::Get(u"Enabled", [](C& c) { return com::Variant::Boolean(c.enabled_); }),
-        Map::Let(u"Enabled", [](C& c, V v) { c.SetEnabled(v.ToBoolean()); }),
+        Map::Let(u"Enabled", [](C& c, V v) { c.AssignEnabled(c.enabled_, v.ToBoolean()); }),
     };
     return map;
   }

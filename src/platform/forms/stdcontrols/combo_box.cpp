@@ -80,13 +80,7 @@ class ComboBox final : public StdControl<ComboBox> {
         Map::Get(u"Sorted", [](C& c) { return com::Variant::Boolean(c.sorted_); }),
         Map::Let(u"Sorted", [](C& c, V v) { c.Assign(c.sorted_, v.ToBoolean(), u"Sorted"); }),
         Map::Get(u"Enabled", [](C& c) { return com::Variant::Boolean(c.enabled_); }),
-        Map::Let(u"Enabled",
-                 [](C& c, V v) {
-                   c.enabled_ = v.ToBoolean();
-                   c.Core().EnableWindow(c.enabled_);
-                   c.Site().PropertyChanged(u"Enabled");
-                   c.Draw();
-                 }),
+        Map::Let(u"Enabled", [](C& c, V v) { c.AssignEnabled(c.enabled_, v.ToBoolean()); }),
         Map::Get(u"BackColor", [](C& c) { return ColorValue(c.backColor_); }),
         Map::Let(u"BackColor", [](C& c, V v) { c.Assign(c.backColor_, ToColor(v), u"BackColor"); }),
         Map::Get(u"ForeColor", [](C& c) { return ColorValue(c.foreColor_); }),

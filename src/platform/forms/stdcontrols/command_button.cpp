@@ -45,7 +45,7 @@ class CommandButton final : public ButtonBase<CommandButton> {
         Map::Let(u"Font", [](B& b, V v) { b.Assign(b.font_, ToFont(v), u"Font"); }),
         Map::Set(u"Font", [](B& b, V v) { b.Assign(b.font_, ToFont(v), u"Font"); }),
         Map::Get(u"Enabled", [](B& b) { return com::Variant::Boolean(b.enabled_); }),
-        Map::Let(u"Enabled", [](B& b, V v) { b.SetEnabled(v.ToBoolean()); }),
+        Map::Let(u"Enabled", [](B& b, V v) { b.AssignEnabled(b.enabled_, v.ToBoolean()); }),
         // Setting Value to True clicks the button.
         Map::Get(u"Value", [](B&) { return com::Variant::Boolean(false); }),
         Map::Let(u"Value",

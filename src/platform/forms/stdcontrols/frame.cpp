@@ -55,13 +55,7 @@ class Frame final : public StdControl<Frame> {
         Map::Let(u"BorderStyle",
                  [](Frame& f, V v) { f.Assign(f.borderStyle_, ToIntegerIn(v, 0, 1), u"BorderStyle"); }),
         Map::Get(u"Enabled", [](Frame& f) { return com::Variant::Boolean(f.enabled_); }),
-        Map::Let(u"Enabled",
-                 [](Frame& f, V v) {
-                   f.enabled_ = v.ToBoolean();
-                   f.Core().EnableWindow(f.enabled_);
-                   f.Site().PropertyChanged(u"Enabled");
-                   f.Draw();
-                 }),
+        Map::Let(u"Enabled", [](Frame& f, V v) { f.AssignEnabled(f.enabled_, v.ToBoolean()); }),
     };
     return map;
   }

@@ -63,7 +63,7 @@ class Label final : public StdControl<Label> {
         Map::Get(u"WordWrap", [](Label& l) { return com::Variant::Boolean(l.wordWrap_); }),
         Map::Let(u"WordWrap", [](Label& l, V v) { l.Assign(l.wordWrap_, v.ToBoolean(), u"WordWrap"); }),
         Map::Get(u"Enabled", [](Label& l) { return com::Variant::Boolean(l.enabled_); }),
-        Map::Let(u"Enabled", [](Label& l, V v) { l.SetEnabled(v.ToBoolean()); }),
+        Map::Let(u"Enabled", [](Label& l, V v) { l.AssignEnabled(l.enabled_, v.ToBoolean()); }),
         Map::Get(u"UseMnemonic", [](Label& l) { return com::Variant::Boolean(l.useMnemonic_); }),
         Map::Let(u"UseMnemonic",
                  [](Label& l, V v) {
@@ -173,13 +173,6 @@ class Label final : public StdControl<Label> {
     Assign(caption_, std::move(caption), u"Caption");
     UpdateAccessKeys();
     Core().Raise(u"Change");
-  }
-
-  void SetEnabled(bool enabled) {
-    enabled_ = enabled;
-    Core().EnableWindow(enabled);
-    Site().PropertyChanged(u"Enabled");
-    Draw();
   }
 
   void UpdateAccessKeys() {

@@ -67,7 +67,7 @@ class OptionButton final : public ButtonBase<OptionButton> {
         Map::Let(u"Font", [](O& o, V v) { o.Assign(o.font_, ToFont(v), u"Font"); }),
         Map::Set(u"Font", [](O& o, V v) { o.Assign(o.font_, ToFont(v), u"Font"); }),
         Map::Get(u"Enabled", [](O& o) { return com::Variant::Boolean(o.enabled_); }),
-        Map::Let(u"Enabled", [](O& o, V v) { o.SetEnabled(v.ToBoolean()); }),
+        Map::Let(u"Enabled", [](O& o, V v) { o.AssignEnabled(o.enabled_, v.ToBoolean()); }),
     };
     return map;
   }

@@ -85,6 +85,14 @@ class StdControl : public com::Object<IControl, com::IDispatch> {
     Self().Draw();
   }
 
+  // Enabled: the flag and the window's state, the change reported, a repaint.
+  void AssignEnabled(bool& field, bool enabled) {
+    field = enabled;
+    core_.EnableWindow(enabled);
+    Site().PropertyChanged(u"Enabled");
+    Self().Draw();
+  }
+
  private:
   IControlSite* site_ = nullptr;
   ControlCore core_{site_};

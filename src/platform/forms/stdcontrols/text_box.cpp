@@ -74,13 +74,7 @@ class TextBox final : public StdControl<TextBox> {
         Map::Get(u"Locked", [](T& t) { return com::Variant::Boolean(t.locked_); }),
         Map::Let(u"Locked", [](T& t, V v) { t.Assign(t.locked_, v.ToBoolean(), u"Locked"); }),
         Map::Get(u"Enabled", [](T& t) { return com::Variant::Boolean(t.enabled_); }),
-        Map::Let(u"Enabled",
-                 [](T& t, V v) {
-                   t.enabled_ = v.ToBoolean();
-                   t.Core().EnableWindow(t.enabled_);
-                   t.Site().PropertyChanged(u"Enabled");
-                   t.Draw();
-                 }),
+        Map::Let(u"Enabled", [](T& t, V v) { t.AssignEnabled(t.enabled_, v.ToBoolean()); }),
         Map::Get(u"BackColor", [](T& t) { return ColorValue(t.backColor_); }),
         Map::Let(u"BackColor", [](T& t, V v) { t.Assign(t.backColor_, ToColor(v), u"BackColor"); }),
         Map::Get(u"ForeColor", [](T& t) { return ColorValue(t.foreColor_); }),
