@@ -24,7 +24,7 @@ class ButtonBase : public StdControl<Derived> {
   void InitProperties() override {
     caption_ = this->Site().AmbientDisplayName();
     font_ = ToFont(com::Variant::Object(this->Site().AmbientFont()));
-    UpdateAccessKeys();
+    this->UpdateAccessKeys(caption_, true);
   }
 
   void GotFocus() override {
@@ -95,7 +95,7 @@ class ButtonBase : public StdControl<Derived> {
     if (auto f = AsFont(bag.Read(u"Font", com::Variant::Object(font_)))) font_ = f;
     enabled_ = bag.Read(u"Enabled", com::Variant::Boolean(enabled_)).ToBoolean();
     this->Core().EnableWindow(enabled_);
-    UpdateAccessKeys();
+    this->UpdateAccessKeys(caption_, true);
   }
 
   void WriteCommon(IPropertyBag& bag) const {
@@ -109,7 +109,7 @@ class ButtonBase : public StdControl<Derived> {
 
   void SetCaption(std::u16string caption) {
     this->Assign(caption_, std::move(caption), u"Caption");
-    UpdateAccessKeys();
+    this->UpdateAccessKeys(caption_, true);
   }
 
   // The caption drawn at (x, y), greyed when disabled; prints are recorded.
@@ -133,13 +133,6 @@ class ButtonBase : public StdControl<Derived> {
   gfx::OleColor foreColor_ = kButtonText;
   bool hasFocus_ = false;
   bool pressed_ = false;
-
- private:
-  void UpdateAccessKeys() {
-    if (!this->HasSite()) return;
-    const Caption c = ParseCaption(caption_, true);
-    this->Site().SetAccessKeys(c.accessKey != 0 ? std::u16string(1, c.accessKey) : std::u16string());
-  }
 };
 
 }  // namespace kelvo::forms::stdcontrols

@@ -42,7 +42,7 @@ class Frame final : public StdControl<Frame> {
         Map::Let(u"Caption",
                  [](Frame& f, V v) {
                    f.Assign(f.caption_, v.ToString(), u"Caption");
-                   f.UpdateAccessKeys();
+                   f.UpdateAccessKeys(f.caption_, true);
                  }),
         Map::Get(u"BackColor", [](Frame& f) { return ColorValue(f.backColor_); }),
         Map::Let(u"BackColor", [](Frame& f, V v) { f.Assign(f.backColor_, ToColor(v), u"BackColor"); }),
@@ -65,7 +65,7 @@ class Frame final : public StdControl<Frame> {
   void InitProperties() override {
     caption_ = Site().AmbientDisplayName();
     font_ = ToFont(com::Variant::Object(Site().AmbientFont()));
-    UpdateAccessKeys();
+    UpdateAccessKeys(caption_, true);
   }
 
   void ReadProperties(IPropertyBag& bag) override {
@@ -76,7 +76,7 @@ class Frame final : public StdControl<Frame> {
     enabled_ = bag.Read(u"Enabled", com::Variant::Boolean(enabled_)).ToBoolean();
     if (auto f = AsFont(bag.Read(u"Font", com::Variant::Object(font_)))) font_ = f;
     Core().EnableWindow(enabled_);
-    UpdateAccessKeys();
+    UpdateAccessKeys(caption_, true);
   }
 
   void WriteProperties(IPropertyBag& bag) override {
@@ -117,12 +117,6 @@ class Frame final : public StdControl<Frame> {
   }
 
  private:
-  void UpdateAccessKeys() {
-    if (!HasSite()) return;
-    const Caption c = ParseCaption(caption_, true);
-    Site().SetAccessKeys(c.accessKey != 0 ? std::u16string(1, c.accessKey) : std::u16string());
-  }
-
   std::u16string caption_;
   gfx::OleColor backColor_ = kButtonFace;
   gfx::OleColor foreColor_ = kButtonText;

@@ -68,7 +68,7 @@ class Label final : public StdControl<Label> {
         Map::Let(u"UseMnemonic",
                  [](Label& l, V v) {
                    l.Assign(l.useMnemonic_, v.ToBoolean(), u"UseMnemonic");
-                   l.UpdateAccessKeys();
+                   l.UpdateAccessKeys(l.caption_, l.useMnemonic_);
                  }),
     };
     return map;
@@ -79,7 +79,7 @@ class Label final : public StdControl<Label> {
   void InitProperties() override {
     caption_ = Site().AmbientDisplayName();
     font_ = ToFont(com::Variant::Object(Site().AmbientFont()));
-    UpdateAccessKeys();
+    UpdateAccessKeys(caption_, useMnemonic_);
   }
 
   void ReadProperties(IPropertyBag& bag) override {
@@ -95,7 +95,7 @@ class Label final : public StdControl<Label> {
     enabled_ = bag.Read(u"Enabled", com::Variant::Boolean(enabled_)).ToBoolean();
     useMnemonic_ = bag.Read(u"UseMnemonic", com::Variant::Boolean(useMnemonic_)).ToBoolean();
     Core().EnableWindow(enabled_);
-    UpdateAccessKeys();
+    UpdateAccessKeys(caption_, useMnemonic_);
   }
 
   void WriteProperties(IPropertyBag& bag) override {
@@ -171,14 +171,8 @@ class Label final : public StdControl<Label> {
 
   void SetCaption(std::u16string caption) {
     Assign(caption_, std::move(caption), u"Caption");
-    UpdateAccessKeys();
+    UpdateAccessKeys(caption_, useMnemonic_);
     Core().Raise(u"Change");
-  }
-
-  void UpdateAccessKeys() {
-    if (!HasSite()) return;
-    const Caption c = ParseCaption(caption_, useMnemonic_);
-    Site().SetAccessKeys(c.accessKey != 0 ? std::u16string(1, c.accessKey) : std::u16string());
   }
 
   std::u16string caption_;

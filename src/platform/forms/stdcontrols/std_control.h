@@ -18,6 +18,7 @@
 #include "platform/com/object.h"
 #include "platform/forms/control.h"
 #include "platform/forms/interface_ids.h"
+#include "platform/forms/stdcontrols/caption_text.h"
 #include "platform/forms/stdobjects.h"
 
 namespace kelvo::forms::stdcontrols {
@@ -91,6 +92,13 @@ class StdControl : public com::Object<IControl, com::IDispatch> {
     core_.EnableWindow(enabled);
     Site().PropertyChanged(u"Enabled");
     Self().Draw();
+  }
+
+  // Tells the site the caption's access key (none without a marked one).
+  void UpdateAccessKeys(std::u16string_view caption, bool useMnemonic) {
+    if (site_ == nullptr) return;
+    const Caption c = ParseCaption(caption, useMnemonic);
+    site_->SetAccessKeys(c.accessKey != 0 ? std::u16string(1, c.accessKey) : std::u16string());
   }
 
  private:
