@@ -126,6 +126,18 @@ class ButtonBase : public StdControl<Derived> {
     return this->Core().Surface().Face().Width(ParseCaption(caption_, true).text);
   }
 
+  // A check box's or option button's caption beside its glyph (a box or a
+  // circle at the left or right edge), in the focus rectangle while focused.
+  void DrawCaptionBeside(int glyphSize, bool glyphRight) const {
+    constexpr int kCaptionGap = 4;
+    gfx::Surface& s = this->Core().Surface();
+    const int textHeight = s.Face().Height();
+    const int textLeft = glyphRight ? 0 : glyphSize + kCaptionGap;
+    const int textTop = (s.heightPx() - textHeight) / 2;
+    DrawCaption(textLeft, textTop);
+    if (hasFocus_) FocusRect(s, {textLeft - 1, textTop - 1, textLeft + CaptionWidth() + 1, textTop + textHeight + 1});
+  }
+
   std::u16string caption_;
   com::ComPtr<IFontObject> font_;
   bool enabled_ = true;

@@ -14,7 +14,6 @@ namespace kelvo::forms::stdcontrols {
 namespace {
 
 constexpr int kCircleSize = 12;
-constexpr int kCaptionGap = 4;
 constexpr double kDotRadius = 2.0;
 
 class OptionButton final : public ButtonBase<OptionButton> {
@@ -97,17 +96,10 @@ class OptionButton final : public ButtonBase<OptionButton> {
   }
 
   void Draw() {
-    gfx::Surface& s = Core().BeginDraw(font_->Desc(), backColor_);
-    const int w = s.widthPx();
-    const int h = s.heightPx();
+    const gfx::Surface& s = Core().BeginDraw(font_->Desc(), backColor_);
     const bool circleRight = alignment_ == 1;
-    const int left = circleRight ? w - kCircleSize : 0;
-    DrawCircle(left, (h - kCircleSize) / 2);
-    const int textHeight = s.Face().Height();
-    const int textLeft = circleRight ? 0 : kCircleSize + kCaptionGap;
-    const int textTop = (h - textHeight) / 2;
-    DrawCaption(textLeft, textTop);
-    if (hasFocus_) FocusRect(s, {textLeft - 1, textTop - 1, textLeft + CaptionWidth() + 1, textTop + textHeight + 1});
+    DrawCircle(circleRight ? s.widthPx() - kCircleSize : 0, (s.heightPx() - kCircleSize) / 2);
+    DrawCaptionBeside(kCircleSize, circleRight);
   }
 
  private:
