@@ -2,11 +2,9 @@
 
 #include <algorithm>
 
-#include "platform/forms/stdcontrols/caption_text.h"
+#include "platform/forms/stdcontrols/captioned_control.h"
 #include "platform/forms/stdcontrols/class_info.h"
 #include "platform/forms/stdcontrols/register.h"
-#include "platform/forms/stdcontrols/std_control.h"
-#include "platform/forms/stdcontrols/system_colors.h"
 
 namespace kelvo::forms::stdcontrols {
 namespace {
@@ -14,7 +12,7 @@ namespace {
 constexpr int kCaptionLeft = 8;
 constexpr int kCaptionGap = 2;
 
-class Frame final : public StdControl<Frame> {
+class Frame final : public CaptionedControl<Frame> {
  public:
   static const com::CoClassInfo& Info() {
     using com::TypeKind;
@@ -39,11 +37,7 @@ class Frame final : public StdControl<Frame> {
     using V = const com::Variant&;
     static const Map map{
         Map::Get(u"Caption", [](Frame& f) { return com::Variant::String(f.caption_); }),
-        Map::Let(u"Caption",
-                 [](Frame& f, V v) {
-                   f.Assign(f.caption_, v.ToString(), u"Caption");
-                   f.UpdateAccessKeys(f.caption_, true);
-                 }),
+        Map::Let(u"Caption", [](Frame& f, V v) { f.SetCaption(v.ToString()); }),
         Map::Get(u"BackColor", [](Frame& f) { return ColorValue(f.backColor_); }),
         Map::Let(u"BackColor", [](Frame& f, V v) { f.Assign(f.backColor_, ToColor(v), u"BackColor"); }),
         Map::Get(u"ForeColor", [](Frame& f) { return ColorValue(f.foreColor_); }),
@@ -58,14 +52,6 @@ class Frame final : public StdControl<Frame> {
         Map::Let(u"Enabled", [](Frame& f, V v) { f.AssignEnabled(f.enabled_, v.ToBoolean()); }),
     };
     return map;
-  }
-
-  void Initialize() override { font_ = CreateFontObject(gfx::FontDesc{}); }
-
-  void InitProperties() override {
-    caption_ = Site().AmbientDisplayName();
-    font_ = ToFont(com::Variant::Object(Site().AmbientFont()));
-    UpdateAccessKeys(caption_, true);
   }
 
   void ReadProperties(IPropertyBag& bag) override {
@@ -105,24 +91,14 @@ class Frame final : public StdControl<Frame> {
       Core().OutlinePx(1, top + 1, w - 1, h - 1, kButtonHighlight);
       Core().OutlinePx(0, top, w - 2, h - 2, kButtonShadow);
     }
-    const Caption caption = ParseCaption(caption_, true);
-    if (caption.text.empty()) return;
-    const TextLine line{caption.text, 0};
-    const int textWidth = s.Face().Width(caption.text);
-    Core().FillPx(kCaptionLeft - kCaptionGap, 0, std::min(w, kCaptionLeft + textWidth + kCaptionGap), textHeight,
-                  backColor_);
-    const gfx::OleColor color = enabled_ ? foreColor_ : kGrayText;
-    s.RecordPrint(caption.text, kCaptionLeft, 0, color);
-    DrawTextLine(s, kCaptionLeft, 0, line, color, caption.mnemonic);
+    if (ParseCaption(caption_, true).text.empty()) return;
+    const int right = std::min(w, kCaptionLeft + CaptionWidth() + kCaptionGap);
+    Core().FillPx(kCaptionLeft - kCaptionGap, 0, right, textHeight, backColor_);
+    DrawCaption(kCaptionLeft, 0);
   }
 
  private:
-  std::u16string caption_;
-  gfx::OleColor backColor_ = kButtonFace;
-  gfx::OleColor foreColor_ = kButtonText;
-  com::ComPtr<IFontObject> font_;
   std::int16_t borderStyle_ = 1;
-  bool enabled_ = true;
 };
 
 }  // namespace
