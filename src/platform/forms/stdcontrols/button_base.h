@@ -1,32 +1,21 @@
 #pragma once
-// What the command button, check box and option button share: a caption with
-// an access key, font, colours, the enabled flag, the focus and a pressed
-// state, key and mouse events raised to the form, and the "act" step (click,
+// What the command button, check box and option button share beyond the
+// caption: the focus and a pressed state, key and mouse events raised to the
+// form, persisting the common properties, and the "act" step (click,
 // toggle, select) reached by a click, the space bar, an access key or, for a
 // default or cancel button, Enter and Escape. Derived classes provide
 // Act() and Draw().
 
-#include <utility>
-
-#include "platform/forms/stdcontrols/caption_text.h"
+#include "platform/forms/stdcontrols/captioned_control.h"
 #include "platform/forms/stdcontrols/edges.h"
-#include "platform/forms/stdcontrols/std_control.h"
 
 namespace kelvo::forms::stdcontrols {
 
 template <class Derived>
-class ButtonBase : public StdControl<Derived> {
-  using Base = StdControl<Derived>;
+class ButtonBase : public CaptionedControl<Derived> {
+  using Base = CaptionedControl<Derived>;
 
  public:
-  void Initialize() override { font_ = CreateFontObject(gfx::FontDesc{}); }
-
-  void InitProperties() override {
-    caption_ = this->Site().AmbientDisplayName();
-    font_ = ToFont(com::Variant::Object(this->Site().AmbientFont()));
-    UpdateAccessKeys();
-  }
-
   void GotFocus() override {
     hasFocus_ = true;
     this->Self().Draw();
@@ -86,6 +75,12 @@ class ButtonBase : public StdControl<Derived> {
   void AmbientChanged(std::u16string_view) override { this->Self().Draw(); }
 
  protected:
+  using Base::backColor_;
+  using Base::caption_;
+  using Base::enabled_;
+  using Base::font_;
+  using Base::foreColor_;
+
   static constexpr std::int16_t kSpace = 32;
 
   void ReadCommon(IPropertyBag& bag) {
@@ -95,7 +90,7 @@ class ButtonBase : public StdControl<Derived> {
     if (auto f = AsFont(bag.Read(u"Font", com::Variant::Object(font_)))) font_ = f;
     enabled_ = bag.Read(u"Enabled", com::Variant::Boolean(enabled_)).ToBoolean();
     this->Core().EnableWindow(enabled_);
-    UpdateAccessKeys();
+    this->UpdateAccessKeys(caption_, true);
   }
 
   void WriteCommon(IPropertyBag& bag) const {
@@ -107,46 +102,21 @@ class ButtonBase : public StdControl<Derived> {
     bag.Write(u"Enabled", com::Variant::Boolean(enabled_), none);
   }
 
-  void SetCaption(std::u16string caption) {
-    this->Assign(caption_, std::move(caption), u"Caption");
-    UpdateAccessKeys();
-  }
-
-  void SetEnabled(bool enabled) {
-    enabled_ = enabled;
-    this->Core().EnableWindow(enabled);
-    this->Site().PropertyChanged(u"Enabled");
-    this->Self().Draw();
-  }
-
-  // The caption drawn at (x, y), greyed when disabled; prints are recorded.
-  void DrawCaption(int x, int y) const {
+  // A check box's or option button's caption beside its glyph (a box or a
+  // circle at the left or right edge), in the focus rectangle while focused.
+  void DrawCaptionBeside(int glyphSize, bool glyphRight) const {
+    constexpr int kCaptionGap = 4;
     gfx::Surface& s = this->Core().Surface();
-    const Caption c = ParseCaption(caption_, true);
-    if (c.text.empty()) return;
-    const gfx::OleColor color = enabled_ ? foreColor_ : kGrayText;
-    s.RecordPrint(c.text, x, y, color);
-    DrawTextLine(s, x, y, TextLine{c.text, 0}, color, c.mnemonic);
+    const int textHeight = s.Face().Height();
+    const int textLeft = glyphRight ? 0 : glyphSize + kCaptionGap;
+    const int textTop = (s.heightPx() - textHeight) / 2;
+    this->DrawCaption(textLeft, textTop);
+    if (!hasFocus_) return;
+    FocusRect(s, {textLeft - 1, textTop - 1, textLeft + this->CaptionWidth() + 1, textTop + textHeight + 1});
   }
 
-  int CaptionWidth() const {
-    return this->Core().Surface().Face().Width(ParseCaption(caption_, true).text);
-  }
-
-  std::u16string caption_;
-  com::ComPtr<IFontObject> font_;
-  bool enabled_ = true;
-  gfx::OleColor backColor_ = kButtonFace;
-  gfx::OleColor foreColor_ = kButtonText;
   bool hasFocus_ = false;
   bool pressed_ = false;
-
- private:
-  void UpdateAccessKeys() {
-    if (!this->HasSite()) return;
-    const Caption c = ParseCaption(caption_, true);
-    this->Site().SetAccessKeys(c.accessKey != 0 ? std::u16string(1, c.accessKey) : std::u16string());
-  }
 };
 
 }  // namespace kelvo::forms::stdcontrols

@@ -10,7 +10,6 @@ namespace kelvo::forms::stdcontrols {
 namespace {
 
 constexpr int kBoxSize = 13;
-constexpr int kCaptionGap = 4;
 enum : std::int16_t { kUnchecked = 0, kChecked = 1, kGrayed = 2 };
 
 class CheckBox final : public ButtonBase<CheckBox> {
@@ -53,7 +52,7 @@ class CheckBox final : public ButtonBase<CheckBox> {
         Map::Let(u"Font", [](C& c, V v) { c.Assign(c.font_, ToFont(v), u"Font"); }),
         Map::Set(u"Font", [](C& c, V v) { c.Assign(c.font_, ToFont(v), u"Font"); }),
         Map::Get(u"Enabled", [](C& c) { return com::Variant::Boolean(c.enabled_); }),
-        Map::Let(u"Enabled", [](C& c, V v) { c.SetEnabled(v.ToBoolean()); }),
+        Map::Let(u"Enabled", [](C& c, V v) { c.AssignEnabled(c.enabled_, v.ToBoolean()); }),
     };
     return map;
   }
@@ -74,25 +73,16 @@ class CheckBox final : public ButtonBase<CheckBox> {
   void Act() { SetValue(value_ == kChecked ? kUnchecked : kChecked); }
 
   void Draw() {
-    gfx::Surface& s = Core().Surface();
-    s.SetFont(font_->Desc());
-    s.SetBackColor(backColor_);
-    s.Clear();
-    const int w = s.widthPx();
-    const int h = s.heightPx();
-    const int top = (h - kBoxSize) / 2;
+    gfx::Surface& s = Core().BeginDraw(font_->Desc(), backColor_);
+    const int top = (s.heightPx() - kBoxSize) / 2;
     const bool boxRight = alignment_ == 1;
-    const int left = boxRight ? w - kBoxSize : 0;
+    const int left = boxRight ? s.widthPx() - kBoxSize : 0;
     const gfx::RectPx box{left, top, left + kBoxSize, top + kBoxSize};
     FillRect(s, {box.left + 2, box.top + 2, box.right - 2, box.bottom - 2},
              pressed_ || value_ == kGrayed || !enabled_ ? kButtonFace : kWindowBackground);
     FieldEdge(s, box);
     if (value_ != kUnchecked) DrawCheck(box, value_ == kGrayed || !enabled_ ? kButtonShadow : kWindowText);
-    const int textHeight = s.Face().Height();
-    const int textLeft = boxRight ? 0 : kBoxSize + kCaptionGap;
-    const int textTop = (h - textHeight) / 2;
-    DrawCaption(textLeft, textTop);
-    if (hasFocus_) FocusRect(s, {textLeft - 1, textTop - 1, textLeft + CaptionWidth() + 1, textTop + textHeight + 1});
+    DrawCaptionBeside(kBoxSize, boxRight);
   }
 
  private:

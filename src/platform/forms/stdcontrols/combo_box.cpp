@@ -80,13 +80,7 @@ class ComboBox final : public StdControl<ComboBox> {
         Map::Get(u"Sorted", [](C& c) { return com::Variant::Boolean(c.sorted_); }),
         Map::Let(u"Sorted", [](C& c, V v) { c.Assign(c.sorted_, v.ToBoolean(), u"Sorted"); }),
         Map::Get(u"Enabled", [](C& c) { return com::Variant::Boolean(c.enabled_); }),
-        Map::Let(u"Enabled",
-                 [](C& c, V v) {
-                   c.enabled_ = v.ToBoolean();
-                   c.Core().EnableWindow(c.enabled_);
-                   c.Site().PropertyChanged(u"Enabled");
-                   c.Draw();
-                 }),
+        Map::Let(u"Enabled", [](C& c, V v) { c.AssignEnabled(c.enabled_, v.ToBoolean()); }),
         Map::Get(u"BackColor", [](C& c) { return ColorValue(c.backColor_); }),
         Map::Let(u"BackColor", [](C& c, V v) { c.Assign(c.backColor_, ToColor(v), u"BackColor"); }),
         Map::Get(u"ForeColor", [](C& c) { return ColorValue(c.foreColor_); }),
@@ -186,10 +180,7 @@ class ComboBox final : public StdControl<ComboBox> {
   void DblClick() override { Core().Raise(u"DblClick"); }
 
   void Draw() {
-    gfx::Surface& s = Core().Surface();
-    s.SetFont(font_->Desc());
-    s.SetBackColor(enabled_ ? backColor_ : kButtonFace);
-    s.Clear();
+    gfx::Surface& s = Core().BeginDraw(font_->Desc(), enabled_ ? backColor_ : kButtonFace);
     const int w = s.widthPx();
     const int h = s.heightPx();
     FieldEdge(s, {0, 0, w, h});

@@ -45,7 +45,7 @@ class CommandButton final : public ButtonBase<CommandButton> {
         Map::Let(u"Font", [](B& b, V v) { b.Assign(b.font_, ToFont(v), u"Font"); }),
         Map::Set(u"Font", [](B& b, V v) { b.Assign(b.font_, ToFont(v), u"Font"); }),
         Map::Get(u"Enabled", [](B& b) { return com::Variant::Boolean(b.enabled_); }),
-        Map::Let(u"Enabled", [](B& b, V v) { b.SetEnabled(v.ToBoolean()); }),
+        Map::Let(u"Enabled", [](B& b, V v) { b.AssignEnabled(b.enabled_, v.ToBoolean()); }),
         // Setting Value to True clicks the button.
         Map::Get(u"Value", [](B&) { return com::Variant::Boolean(false); }),
         Map::Let(u"Value",
@@ -62,10 +62,7 @@ class CommandButton final : public ButtonBase<CommandButton> {
   void Act() { Core().Raise(u"Click"); }
 
   void Draw() {
-    gfx::Surface& s = Core().Surface();
-    s.SetFont(font_->Desc());
-    s.SetBackColor(backColor_);
-    s.Clear();
+    gfx::Surface& s = Core().BeginDraw(font_->Desc(), backColor_);
     const int w = s.widthPx();
     const int h = s.heightPx();
     gfx::RectPx face{0, 0, w, h};

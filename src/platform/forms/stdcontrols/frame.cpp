@@ -2,23 +2,17 @@
 
 #include <algorithm>
 
-#include "platform/forms/stdcontrols/caption_text.h"
+#include "platform/forms/stdcontrols/captioned_control.h"
 #include "platform/forms/stdcontrols/class_info.h"
 #include "platform/forms/stdcontrols/register.h"
-#include "platform/forms/stdcontrols/std_control.h"
 
 namespace kelvo::forms::stdcontrols {
 namespace {
 
-constexpr gfx::OleColor kButtonFace = 0x8000000Fu;
-constexpr gfx::OleColor kButtonText = 0x80000012u;
-constexpr gfx::OleColor kButtonShadow = 0x80000010u;
-constexpr gfx::OleColor kButtonHighlight = 0x80000014u;
-constexpr gfx::OleColor kGrayText = 0x80000011u;
 constexpr int kCaptionLeft = 8;
 constexpr int kCaptionGap = 2;
 
-class Frame final : public StdControl<Frame> {
+class Frame final : public CaptionedControl<Frame> {
  public:
   static const com::CoClassInfo& Info() {
     using com::TypeKind;
@@ -43,11 +37,7 @@ class Frame final : public StdControl<Frame> {
     using V = const com::Variant&;
     static const Map map{
         Map::Get(u"Caption", [](Frame& f) { return com::Variant::String(f.caption_); }),
-        Map::Let(u"Caption",
-                 [](Frame& f, V v) {
-                   f.Assign(f.caption_, v.ToString(), u"Caption");
-                   f.UpdateAccessKeys();
-                 }),
+        Map::Let(u"Caption", [](Frame& f, V v) { f.SetCaption(v.ToString()); }),
         Map::Get(u"BackColor", [](Frame& f) { return ColorValue(f.backColor_); }),
         Map::Let(u"BackColor", [](Frame& f, V v) { f.Assign(f.backColor_, ToColor(v), u"BackColor"); }),
         Map::Get(u"ForeColor", [](Frame& f) { return ColorValue(f.foreColor_); }),
@@ -59,23 +49,9 @@ class Frame final : public StdControl<Frame> {
         Map::Let(u"BorderStyle",
                  [](Frame& f, V v) { f.Assign(f.borderStyle_, ToIntegerIn(v, 0, 1), u"BorderStyle"); }),
         Map::Get(u"Enabled", [](Frame& f) { return com::Variant::Boolean(f.enabled_); }),
-        Map::Let(u"Enabled",
-                 [](Frame& f, V v) {
-                   f.enabled_ = v.ToBoolean();
-                   f.Core().EnableWindow(f.enabled_);
-                   f.Site().PropertyChanged(u"Enabled");
-                   f.Draw();
-                 }),
+        Map::Let(u"Enabled", [](Frame& f, V v) { f.AssignEnabled(f.enabled_, v.ToBoolean()); }),
     };
     return map;
-  }
-
-  void Initialize() override { font_ = CreateFontObject(gfx::FontDesc{}); }
-
-  void InitProperties() override {
-    caption_ = Site().AmbientDisplayName();
-    font_ = ToFont(com::Variant::Object(Site().AmbientFont()));
-    UpdateAccessKeys();
   }
 
   void ReadProperties(IPropertyBag& bag) override {
@@ -86,7 +62,7 @@ class Frame final : public StdControl<Frame> {
     enabled_ = bag.Read(u"Enabled", com::Variant::Boolean(enabled_)).ToBoolean();
     if (auto f = AsFont(bag.Read(u"Font", com::Variant::Object(font_)))) font_ = f;
     Core().EnableWindow(enabled_);
-    UpdateAccessKeys();
+    UpdateAccessKeys(caption_, true);
   }
 
   void WriteProperties(IPropertyBag& bag) override {
@@ -106,50 +82,23 @@ class Frame final : public StdControl<Frame> {
   void MouseUp(std::int16_t b, std::int16_t s, float x, float y) override { Core().RaiseMouse(u"MouseUp", b, s, x, y); }
 
   void Draw() {
-    gfx::Surface& s = Core().Surface();
-    s.SetFont(font_->Desc());
-    s.SetBackColor(backColor_);
-    s.Clear();
+    gfx::Surface& s = Core().BeginDraw(font_->Desc(), backColor_);
     const int w = s.widthPx();
     const int h = s.heightPx();
     const int textHeight = s.Face().Height();
     const int top = textHeight / 2;
     if (borderStyle_ == 1) {
-      Outline(1, top + 1, w - 1, h - 1, kButtonHighlight);
-      Outline(0, top, w - 2, h - 2, kButtonShadow);
+      Core().OutlinePx(1, top + 1, w - 1, h - 1, kButtonHighlight);
+      Core().OutlinePx(0, top, w - 2, h - 2, kButtonShadow);
     }
-    const Caption caption = ParseCaption(caption_, true);
-    if (caption.text.empty()) return;
-    const TextLine line{caption.text, 0};
-    const int textWidth = s.Face().Width(caption.text);
-    Core().FillPx(kCaptionLeft - kCaptionGap, 0, std::min(w, kCaptionLeft + textWidth + kCaptionGap), textHeight,
-                  backColor_);
-    const gfx::OleColor color = enabled_ ? foreColor_ : kGrayText;
-    s.RecordPrint(caption.text, kCaptionLeft, 0, color);
-    DrawTextLine(s, kCaptionLeft, 0, line, color, caption.mnemonic);
+    if (ParseCaption(caption_, true).text.empty()) return;
+    const int right = std::min(w, kCaptionLeft + CaptionWidth() + kCaptionGap);
+    Core().FillPx(kCaptionLeft - kCaptionGap, 0, right, textHeight, backColor_);
+    DrawCaption(kCaptionLeft, 0);
   }
 
  private:
-  // A one-pixel rectangle outline from (l, t) to (r, b) inclusive.
-  void Outline(int l, int t, int r, int b, gfx::OleColor color) const {
-    Core().FillPx(l, t, r + 1, t + 1, color);
-    Core().FillPx(l, b, r + 1, b + 1, color);
-    Core().FillPx(l, t, l + 1, b + 1, color);
-    Core().FillPx(r, t, r + 1, b + 1, color);
-  }
-
-  void UpdateAccessKeys() {
-    if (!HasSite()) return;
-    const Caption c = ParseCaption(caption_, true);
-    Site().SetAccessKeys(c.accessKey != 0 ? std::u16string(1, c.accessKey) : std::u16string());
-  }
-
-  std::u16string caption_;
-  gfx::OleColor backColor_ = kButtonFace;
-  gfx::OleColor foreColor_ = kButtonText;
-  com::ComPtr<IFontObject> font_;
   std::int16_t borderStyle_ = 1;
-  bool enabled_ = true;
 };
 
 }  // namespace

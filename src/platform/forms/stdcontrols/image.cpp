@@ -4,11 +4,10 @@
 #include "platform/forms/stdcontrols/class_info.h"
 #include "platform/forms/stdcontrols/register.h"
 #include "platform/forms/stdcontrols/std_control.h"
+#include "platform/forms/stdcontrols/system_colors.h"
 
 namespace kelvo::forms::stdcontrols {
 namespace {
-
-constexpr gfx::OleColor kWindowFrame = 0x80000006u;
 
 class Image final : public StdControl<Image> {
  public:
@@ -89,12 +88,7 @@ class Image final : public StdControl<Image> {
       s.PaintPicture(p, static_cast<double>(b) * Core().PxX(), static_cast<double>(b) * Core().PxY(),
                      static_cast<double>(pw) * Core().PxX(), static_cast<double>(ph) * Core().PxY());
     }
-    if (b != 0) {
-      Core().FillPx(0, 0, w, 1, kWindowFrame);
-      Core().FillPx(0, h - 1, w, h, kWindowFrame);
-      Core().FillPx(0, 0, 1, h, kWindowFrame);
-      Core().FillPx(w - 1, 0, w, h, kWindowFrame);
-    }
+    if (b != 0) Core().OutlinePx(0, 0, w - 1, h - 1, kWindowFrame);
   }
 
  private:

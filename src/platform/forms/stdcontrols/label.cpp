@@ -5,14 +5,11 @@
 #include "platform/forms/stdcontrols/class_info.h"
 #include "platform/forms/stdcontrols/register.h"
 #include "platform/forms/stdcontrols/std_control.h"
+#include "platform/forms/stdcontrols/system_colors.h"
 
 namespace kelvo::forms::stdcontrols {
 namespace {
 
-constexpr gfx::OleColor kButtonFace = 0x8000000Fu;
-constexpr gfx::OleColor kButtonText = 0x80000012u;
-constexpr gfx::OleColor kGrayText = 0x80000011u;
-constexpr gfx::OleColor kWindowFrame = 0x80000006u;
 enum : std::int16_t { kAlignLeft = 0, kAlignRight = 1, kAlignCenter = 2 };
 enum : std::int16_t { kTransparent = 0, kOpaque = 1 };
 
@@ -66,12 +63,12 @@ class Label final : public StdControl<Label> {
         Map::Get(u"WordWrap", [](Label& l) { return com::Variant::Boolean(l.wordWrap_); }),
         Map::Let(u"WordWrap", [](Label& l, V v) { l.Assign(l.wordWrap_, v.ToBoolean(), u"WordWrap"); }),
         Map::Get(u"Enabled", [](Label& l) { return com::Variant::Boolean(l.enabled_); }),
-        Map::Let(u"Enabled", [](Label& l, V v) { l.SetEnabled(v.ToBoolean()); }),
+        Map::Let(u"Enabled", [](Label& l, V v) { l.AssignEnabled(l.enabled_, v.ToBoolean()); }),
         Map::Get(u"UseMnemonic", [](Label& l) { return com::Variant::Boolean(l.useMnemonic_); }),
         Map::Let(u"UseMnemonic",
                  [](Label& l, V v) {
                    l.Assign(l.useMnemonic_, v.ToBoolean(), u"UseMnemonic");
-                   l.UpdateAccessKeys();
+                   l.UpdateAccessKeys(l.caption_, l.useMnemonic_);
                  }),
     };
     return map;
@@ -82,7 +79,7 @@ class Label final : public StdControl<Label> {
   void InitProperties() override {
     caption_ = Site().AmbientDisplayName();
     font_ = ToFont(com::Variant::Object(Site().AmbientFont()));
-    UpdateAccessKeys();
+    UpdateAccessKeys(caption_, useMnemonic_);
   }
 
   void ReadProperties(IPropertyBag& bag) override {
@@ -98,7 +95,7 @@ class Label final : public StdControl<Label> {
     enabled_ = bag.Read(u"Enabled", com::Variant::Boolean(enabled_)).ToBoolean();
     useMnemonic_ = bag.Read(u"UseMnemonic", com::Variant::Boolean(useMnemonic_)).ToBoolean();
     Core().EnableWindow(enabled_);
-    UpdateAccessKeys();
+    UpdateAccessKeys(caption_, useMnemonic_);
   }
 
   void WriteProperties(IPropertyBag& bag) override {
@@ -136,12 +133,7 @@ class Label final : public StdControl<Label> {
     }
     const int w = s.widthPx();
     const int h = s.heightPx();
-    if (border != 0) {
-      Core().FillPx(0, 0, w, 1, kWindowFrame);
-      Core().FillPx(0, h - 1, w, h, kWindowFrame);
-      Core().FillPx(0, 0, 1, h, kWindowFrame);
-      Core().FillPx(w - 1, 0, w, h, kWindowFrame);
-    }
+    if (border != 0) Core().OutlinePx(0, 0, w - 1, h - 1, kWindowFrame);
     const std::vector<TextLine> lines = Lines(caption, w - 2 * border);
     const gfx::OleColor color = enabled_ ? foreColor_ : kGrayText;
     const int lineHeight = s.Face().Height();
@@ -179,21 +171,8 @@ class Label final : public StdControl<Label> {
 
   void SetCaption(std::u16string caption) {
     Assign(caption_, std::move(caption), u"Caption");
-    UpdateAccessKeys();
+    UpdateAccessKeys(caption_, useMnemonic_);
     Core().Raise(u"Change");
-  }
-
-  void SetEnabled(bool enabled) {
-    enabled_ = enabled;
-    Core().EnableWindow(enabled);
-    Site().PropertyChanged(u"Enabled");
-    Draw();
-  }
-
-  void UpdateAccessKeys() {
-    if (!HasSite()) return;
-    const Caption c = ParseCaption(caption_, useMnemonic_);
-    Site().SetAccessKeys(c.accessKey != 0 ? std::u16string(1, c.accessKey) : std::u16string());
   }
 
   std::u16string caption_;

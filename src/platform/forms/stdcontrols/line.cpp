@@ -9,12 +9,12 @@
 #include "platform/forms/stdcontrols/pen.h"
 #include "platform/forms/stdcontrols/register.h"
 #include "platform/forms/stdcontrols/std_control.h"
+#include "platform/forms/stdcontrols/system_colors.h"
 #include "platform/gfx/color.h"
 
 namespace kelvo::forms::stdcontrols {
 namespace {
 
-constexpr gfx::OleColor kWindowText = 0x80000008u;
 constexpr std::int16_t kSolid = 1;
 
 class Line final : public StdControl<Line> {

@@ -14,7 +14,6 @@ namespace kelvo::forms::stdcontrols {
 namespace {
 
 constexpr int kCircleSize = 12;
-constexpr int kCaptionGap = 4;
 constexpr double kDotRadius = 2.0;
 
 class OptionButton final : public ButtonBase<OptionButton> {
@@ -67,7 +66,7 @@ class OptionButton final : public ButtonBase<OptionButton> {
         Map::Let(u"Font", [](O& o, V v) { o.Assign(o.font_, ToFont(v), u"Font"); }),
         Map::Set(u"Font", [](O& o, V v) { o.Assign(o.font_, ToFont(v), u"Font"); }),
         Map::Get(u"Enabled", [](O& o) { return com::Variant::Boolean(o.enabled_); }),
-        Map::Let(u"Enabled", [](O& o, V v) { o.SetEnabled(v.ToBoolean()); }),
+        Map::Let(u"Enabled", [](O& o, V v) { o.AssignEnabled(o.enabled_, v.ToBoolean()); }),
     };
     return map;
   }
@@ -97,20 +96,10 @@ class OptionButton final : public ButtonBase<OptionButton> {
   }
 
   void Draw() {
-    gfx::Surface& s = Core().Surface();
-    s.SetFont(font_->Desc());
-    s.SetBackColor(backColor_);
-    s.Clear();
-    const int w = s.widthPx();
-    const int h = s.heightPx();
+    const gfx::Surface& s = Core().BeginDraw(font_->Desc(), backColor_);
     const bool circleRight = alignment_ == 1;
-    const int left = circleRight ? w - kCircleSize : 0;
-    DrawCircle(left, (h - kCircleSize) / 2);
-    const int textHeight = s.Face().Height();
-    const int textLeft = circleRight ? 0 : kCircleSize + kCaptionGap;
-    const int textTop = (h - textHeight) / 2;
-    DrawCaption(textLeft, textTop);
-    if (hasFocus_) FocusRect(s, {textLeft - 1, textTop - 1, textLeft + CaptionWidth() + 1, textTop + textHeight + 1});
+    DrawCircle(circleRight ? s.widthPx() - kCircleSize : 0, (s.heightPx() - kCircleSize) / 2);
+    DrawCaptionBeside(kCircleSize, circleRight);
   }
 
  private:

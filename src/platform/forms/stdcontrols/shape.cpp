@@ -9,13 +9,12 @@
 #include "platform/forms/stdcontrols/pen.h"
 #include "platform/forms/stdcontrols/register.h"
 #include "platform/forms/stdcontrols/std_control.h"
+#include "platform/forms/stdcontrols/system_colors.h"
 #include "platform/gfx/color.h"
 
 namespace kelvo::forms::stdcontrols {
 namespace {
 
-constexpr gfx::OleColor kWindowBackground = 0x80000005u;
-constexpr gfx::OleColor kWindowText = 0x80000008u;
 constexpr int kHatchSpacing = 8;
 
 enum : std::int16_t { kRectangle, kSquare, kOval, kCircle, kRoundedRectangle, kRoundedSquare };

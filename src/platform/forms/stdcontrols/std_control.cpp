@@ -38,6 +38,14 @@ void ControlCore::RaiseKeyPress(std::int16_t& keyAscii) const {
   keyAscii = arg.ToInteger();
 }
 
+gfx::Surface& ControlCore::BeginDraw(const gfx::FontDesc& font, gfx::OleColor back) const {
+  gfx::Surface& s = Surface();
+  s.SetFont(font);
+  s.SetBackColor(back);
+  s.Clear();
+  return s;
+}
+
 void ControlCore::PaintParentBackground() const {
   win::WindowSystem& ws = win::WindowSystem::Get();
   const win::HWND hwnd = Site().Hwnd();
@@ -58,6 +66,13 @@ void ControlCore::PaintParentBackground() const {
 
 void ControlCore::FillPx(int left, int top, int right, int bottom, gfx::OleColor color) const {
   Surface().FillRectPx({left, top, right, bottom}, gfx::ResolveColor(color));
+}
+
+void ControlCore::OutlinePx(int left, int top, int right, int bottom, gfx::OleColor color) const {
+  FillPx(left, top, right + 1, top + 1, color);
+  FillPx(left, bottom, right + 1, bottom + 1, color);
+  FillPx(left, top, left + 1, bottom + 1, color);
+  FillPx(right, top, right + 1, bottom + 1, color);
 }
 
 void ControlCore::EnableWindow(bool enabled) const { win::WindowSystem::Get().Enable(Site().Hwnd(), enabled); }

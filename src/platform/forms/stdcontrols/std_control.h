@@ -18,6 +18,7 @@
 #include "platform/com/object.h"
 #include "platform/forms/control.h"
 #include "platform/forms/interface_ids.h"
+#include "platform/forms/stdcontrols/caption_text.h"
 #include "platform/forms/stdobjects.h"
 
 namespace kelvo::forms::stdcontrols {
@@ -39,9 +40,13 @@ class ControlCore {
   // KeyDown and KeyUp (KeyCode, Shift) and KeyPress (KeyAscii), by reference.
   void RaiseKey(std::u16string_view event, std::int16_t& keyCode, std::int16_t& shift) const;
   void RaiseKeyPress(std::int16_t& keyAscii) const;
+  // The surface with `font` selected, cleared to `back`: where a whole picture starts.
+  gfx::Surface& BeginDraw(const gfx::FontDesc& font, gfx::OleColor back) const;
   // Paints the pixels of the window behind this one (what a transparent control shows).
   void PaintParentBackground() const;
   void FillPx(int left, int top, int right, int bottom, gfx::OleColor color) const;
+  // A one-pixel outline from (left, top) to (right, bottom) inclusive.
+  void OutlinePx(int left, int top, int right, int bottom, gfx::OleColor color) const;
   void EnableWindow(bool enabled) const;
   bool WindowEnabled() const;
 
@@ -79,6 +84,21 @@ class StdControl : public com::Object<IControl, com::IDispatch> {
     if (site_ == nullptr) return;
     site_->PropertyChanged(name);
     Self().Draw();
+  }
+
+  // Enabled: the flag and the window's state, the change reported, a repaint.
+  void AssignEnabled(bool& field, bool enabled) {
+    field = enabled;
+    core_.EnableWindow(enabled);
+    Site().PropertyChanged(u"Enabled");
+    Self().Draw();
+  }
+
+  // Tells the site the caption's access key (none without a marked one).
+  void UpdateAccessKeys(std::u16string_view caption, bool useMnemonic) {
+    if (site_ == nullptr) return;
+    const Caption c = ParseCaption(caption, useMnemonic);
+    site_->SetAccessKeys(c.accessKey != 0 ? std::u16string(1, c.accessKey) : std::u16string());
   }
 
  private:

@@ -74,13 +74,7 @@ class TextBox final : public StdControl<TextBox> {
         Map::Get(u"Locked", [](T& t) { return com::Variant::Boolean(t.locked_); }),
         Map::Let(u"Locked", [](T& t, V v) { t.Assign(t.locked_, v.ToBoolean(), u"Locked"); }),
         Map::Get(u"Enabled", [](T& t) { return com::Variant::Boolean(t.enabled_); }),
-        Map::Let(u"Enabled",
-                 [](T& t, V v) {
-                   t.enabled_ = v.ToBoolean();
-                   t.Core().EnableWindow(t.enabled_);
-                   t.Site().PropertyChanged(u"Enabled");
-                   t.Draw();
-                 }),
+        Map::Let(u"Enabled", [](T& t, V v) { t.AssignEnabled(t.enabled_, v.ToBoolean()); }),
         Map::Get(u"BackColor", [](T& t) { return ColorValue(t.backColor_); }),
         Map::Let(u"BackColor", [](T& t, V v) { t.Assign(t.backColor_, ToColor(v), u"BackColor"); }),
         Map::Get(u"ForeColor", [](T& t) { return ColorValue(t.foreColor_); }),
@@ -228,10 +222,7 @@ class TextBox final : public StdControl<TextBox> {
   }
 
   void Draw() {
-    gfx::Surface& s = Core().Surface();
-    s.SetFont(font_->Desc());
-    s.SetBackColor(enabled_ ? backColor_ : kButtonFace);
-    s.Clear();
+    gfx::Surface& s = Core().BeginDraw(font_->Desc(), enabled_ ? backColor_ : kButtonFace);
     const int w = s.widthPx();
     const int h = s.heightPx();
     if (borderStyle_ == 1) FieldEdge(s, {0, 0, w, h});
