@@ -13,7 +13,7 @@ namespace {
 
 // The glyph art of the built-in font, designed for this platform and not
 // taken from any other font ('#' ink, '.' paper). Each strip is a header line
-// ("=" then the characters, as themselves or as U+XXXX) followed by nine art
+// ("=" then the characters, as themselves or as U+ and four hex digits) followed by nine art
 // rows: rows 0..6 are the capital height (cell rows 3..9), rows 7..8 the
 // descender (cell rows 10..11). Within a row, glyphs are separated by blanks;
 // a glyph's width is its number of columns.
