@@ -73,11 +73,13 @@ void CustomerCard::SaveClick() {
 
 void CustomerCard::CloseClick() { form_.App().End(); }
 
-forms::Control& CustomerCard::Field(std::u16string_view name) const {
-  forms::Control* control = form_.Find(name);
+forms::Control& CardControl(const forms::Form& card, std::u16string_view name) {
+  forms::Control* control = card.Find(name);
   if (control == nullptr) throw std::runtime_error("the customer card has no control " + text::ToUtf8(name));
   return *control;
 }
+
+forms::Control& CustomerCard::Field(std::u16string_view name) const { return CardControl(form_, name); }
 
 std::u16string CustomerCard::Text(std::u16string_view name) const {
   return GetMember(Field(name), u"Text").ToString();

@@ -12,6 +12,10 @@
 
 namespace kelvo::demo {
 
+// The card's control of that name; throws std::runtime_error when the form
+// file lacks it.
+forms::Control& CardControl(const forms::Form& card, std::u16string_view name);
+
 class CustomerCard : public forms::EventListener {
  public:
   // Each saved record is also passed to `saved` as one line, when it is set.

@@ -6,7 +6,7 @@
 //   txtBirth.KeyPress(49)
 //   cmdSave.Click()
 //   frmCustomer.Activate
-//   saved code="000042" name="ADA LOVELACE" ...
+//   saved code="000042" name="JOANA PRADO" ...
 
 #include <fstream>
 #include <span>

@@ -57,7 +57,7 @@ import -window "$window" "$work/empty.png"
 click_at 168 54 && wait_for_log "txtCode.MouseUp(1, 0"
 type_keys "42"
 click_at 258 80 && wait_for_log "txtName.MouseUp(1, 0"
-type_keys "ada lovelace"
+type_keys "joana prado"
 click_at 168 106 && wait_for_log "txtBirth.MouseUp(1, 0"
 type_keys "15031996"
 xdotool key Tab
@@ -68,7 +68,7 @@ xdotool click 1
 wait_for_log "saved "
 
 grep -qxF 'txtBirth.KeyPress(49)' "$log" || fail "the birth date did not get the key 1"
-grep -qxF 'saved code="000042" name="ADA LOVELACE" birth="15/03/1996" phone="(11) 5555-0143"' "$log" ||
+grep -qxF 'saved code="000042" name="JOANA PRADO" birth="15/03/1996" phone="(11) 5555-0143"' "$log" ||
   fail "the record saved is not the one typed: $(grep '^saved' "$log")"
 
 # The screen: the typed date is drawn exactly as the locked field's preset
