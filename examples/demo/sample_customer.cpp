@@ -23,7 +23,7 @@ void TypeInto(forms::Form& card, std::u16string_view name, std::u16string_view k
 void TypeSampleCustomer(forms::Form& card) {
   TypeInto(card, u"txtCode", u"42");
   TypeInto(card, u"txtName", u"joana prado");
-  TypeInto(card, u"txtBirth", u"10121815");
+  TypeInto(card, u"txtBirth", u"10121985");
   TypeInto(card, u"txtPhone", u"2079460000");
   CardControl(card, u"cmdSave").Click();
   CardControl(card, u"txtBirth").Focus();
