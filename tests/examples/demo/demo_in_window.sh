@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Runs the demo in a real window on an X server (run it under xvfb-run) and
 # drives it with xdotool as a user would: clicks into the fields, types, tabs,
-# moves the pointer, clicks Save and presses Escape. Then checks what the
-# application saw (its event log) and what the screen shows (a screenshot of
-# the window, left in WORK/window.png for review).
+# moves the pointer, clicks Save, picks from a field's pop-up menu and presses
+# Escape. Then checks what the application saw (its event log) and what the
+# screen shows (screenshots of the window and the menu, left in WORK for
+# review).
 #
 #   demo_in_window.sh DEMO REGSVR32 KLVCTL32 WORK
 set -euo pipefail
@@ -85,6 +86,29 @@ differing() { compare -metric AE "$1" "$2" null: 2>&1 || true; }
   fail "the birth date field does not show 15/03/1996 as the locked field does (see $work/window.png)"
 [[ $(differing "$work/birth.png" "$work/birth_empty.png") != 0 ]] ||
   fail "the birth date field still looks empty (see $work/window.png)"
+
+# The right button opens the field's pop-up menu, a window of its own under
+# the pointer; its last item selects the whole text, which typing replaces.
+xdotool mousemove --window "$window" 258 80 click 3
+menu=""
+for _ in $(seq 100); do
+  for candidate in $(xdotool search --onlyvisible --name '^$' 2>/dev/null); do
+    [[ $(xdotool getwindowgeometry "$candidate" | awk '/Position/ { print $2 }') == 258,80 ]] && menu=$candidate
+  done
+  [[ -n $menu ]] && break
+  sleep 0.1
+done
+[[ -n $menu ]] || fail "no pop-up menu appeared under the pointer"
+read -r menu_width menu_height < <(xdotool getwindowgeometry "$menu" | awk -F'[ x]+' '/Geometry/ { print $3, $4 }')
+sleep 0.3
+import -window "$menu" "$work/menu.png"
+[[ $(convert "$work/menu.png" -format '%k' info:) -gt 2 ]] || fail "the pop-up menu is blank (see $work/menu.png)"
+# Five items of one height and a separator of nine pixels inside a three-pixel border.
+item_height=$(((menu_height - 6 - 9) / 5))
+xdotool mousemove --window "$menu" $((menu_width / 2)) $((menu_height - 3 - item_height / 2)) click 1
+type_keys "maria souza"
+click_at 290 240
+wait_for_log 'saved code="000042" name="MARIA SOUZA"'
 
 xdotool key Escape
 for _ in $(seq 100); do
