@@ -10,7 +10,7 @@ packages=(
   libfreetype-dev libfontconfig-dev libpng-dev libstb-dev
   fonts-liberation2 fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
-  libsdl2-dev xvfb xauth xdotool imagemagick
+  libsdl2-dev libx11-dev xvfb xauth xdotool imagemagick
 )
 
 missing=()

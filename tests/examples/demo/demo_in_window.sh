@@ -7,15 +7,18 @@
 # review).
 #
 #   demo_in_window.sh DEMO REGSVR32 KLVCTL32 WORK
-set -euo pipefail
+set -Eeuo pipefail
 
 demo=$1 regsvr=$2 server=$3 work=$4
 
 fail() {
   echo "FAIL: $*" >&2
   [[ -f $work/events.log ]] && { echo "--- event log:" >&2; tail -n 20 "$work/events.log" >&2; }
+  [[ -s $work/demo.out ]] && { echo "--- demo output:" >&2; cat "$work/demo.out" >&2; }
   exit 1
 }
+# A command that fails unchecked (an X request on a window gone) says where.
+trap 'fail "line $LINENO: $BASH_COMMAND failed"' ERR
 
 for tool in xdotool import compare convert; do
   command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-deps.sh installs it)"
@@ -100,8 +103,11 @@ for _ in $(seq 100); do
 done
 [[ -n $menu ]] || fail "no pop-up menu appeared under the pointer"
 read -r menu_width menu_height < <(xdotool getwindowgeometry "$menu" | awk -F'[ x]+' '/Geometry/ { print $3, $4 }')
-sleep 0.3
-import -window "$menu" "$work/menu.png"
+for _ in $(seq 50); do
+  import -window "$menu" "$work/menu.png"
+  [[ $(convert "$work/menu.png" -format '%k' info:) -gt 2 ]] && break
+  sleep 0.1
+done
 [[ $(convert "$work/menu.png" -format '%k' info:) -gt 2 ]] || fail "the pop-up menu is blank (see $work/menu.png)"
 # Five items of one height and a separator of nine pixels inside a three-pixel border.
 item_height=$(((menu_height - 6 - 9) / 5))

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "platform/win/sdl/display_wait.h"
 #include "platform/win/sdl/sdl_backend_impl.h"
 
 namespace kelvo::win::sdl {
@@ -60,12 +61,13 @@ void SdlBackend::Pump(ModalDialog* dialog, const std::function<bool()>& finished
 }
 
 bool SdlBackend::WaitForEvent(SDL_Event& event) {
+  if (SDL_PollEvent(&event) != 0) return true;
   const std::uint64_t now = NowMs();
   std::uint64_t until = now + kLongestWaitMs;
   if (const auto due = ws_.NextTimerDue()) until = std::min(until, *due);
   if (ws_.Caret().Shown()) until = std::min(until, caret_.NextToggle());
-  if (until <= now) return SDL_PollEvent(&event) != 0;
-  return SDL_WaitEventTimeout(&event, static_cast<int>(until - now)) != 0;
+  if (until > now) WaitForDisplayInput(windows_.AnyWindow(), until - now);
+  return SDL_PollEvent(&event) != 0;
 }
 
 void SdlBackend::Dispatch(const SDL_Event& event, ModalDialog* dialog) {

@@ -93,6 +93,13 @@ void ScreenWindows::Destroyed(HWND hwnd) {
   if (hadKeyboard) FocusActive();
 }
 
+SDL_Window* ScreenWindows::AnyWindow() const {
+  for (const auto& [hwnd, entry] : entries_) {
+    if (entry.window != nullptr) return entry.window;
+  }
+  return nullptr;
+}
+
 RECT ScreenWindows::OnScreen(const Entry& entry) {
   int x = 0, y = 0, w = 0, h = 0;
   SDL_GetWindowPosition(entry.window, &x, &y);

@@ -43,6 +43,9 @@ class ScreenWindows {
   void PresentChanged(bool caretLit);
   // Pictures put on the screen so far.
   std::uint64_t PresentedFrames() const { return presented_; }
+  // One of the SDL windows, or nullptr: what SDL tells only through a window
+  // (the display connection) is the same through any of them.
+  SDL_Window* AnyWindow() const;
   // Gives the keyboard to the active form's SDL window (a window of ours that
   // must not keep it, a tooltip or a closed menu, took it).
   void FocusActive();
