@@ -20,6 +20,8 @@ endif()
 function(kelvo_add_test name)
   add_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE kelvoplatform kelvo_options GTest::gtest GTest::gtest_main)
+  # Shared test scaffolding is included as "support/...".
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "KELVO_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data")
 endfunction()

@@ -15,7 +15,7 @@
 #include "platform/com/registry.h"
 #include "platform/forms/control.h"
 #include "platform/forms/interface_ids.h"
-#include "temp_root.h"
+#include "support/temp_dir.h"
 
 namespace kelvo::klvctl32 {
 namespace {
@@ -64,7 +64,7 @@ class EntryPoints : public ::testing::Test {
     return com::GUID::Parse(value->text).value_or(com::GUID{});
   }
 
-  testing::TempRoot root;
+  kelvo::testing::TempRoot root;
   Library lib;
 };
 

@@ -10,7 +10,7 @@
 #include "platform/com/loader.h"
 #include "platform/com/registry.h"
 #include "platform/com/variant.h"
-#include "temp_root.h"
+#include "support/temp_dir.h"
 
 namespace kelvo::com {
 namespace {
@@ -57,7 +57,7 @@ std::string PlatformLibraryPath() {
 class Loader : public ::testing::Test {
  protected:
   void TearDown() override { FreeUnusedLibraries(); }
-  testing::TempRoot root_;
+  kelvo::testing::TempRoot root_;
 };
 
 TEST_F(Loader, UnknownProgIdIs429NamingIt) {

@@ -8,7 +8,7 @@
 
 #include "platform/base/environment.h"
 #include "platform/com/registry.h"
-#include "temp_root.h"
+#include "support/temp_dir.h"
 
 namespace kelvo::com {
 namespace {
@@ -27,7 +27,7 @@ void WriteBytes(const std::filesystem::path& file, const std::string& bytes) {
 
 class RegistryFile : public ::testing::Test {
  protected:
-  testing::TempRoot root_;
+  kelvo::testing::TempRoot root_;
   std::filesystem::path file_ = root_.dir() / "nested" / "dir" / "registry";
   Registry registry_{file_};
 };

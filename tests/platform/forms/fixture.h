@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -13,21 +11,10 @@
 #include "platform/forms/application.h"
 #include "platform/gfx/font.h"
 #include "platform/win/window_system.h"
+#include "support/temp_dir.h"
 #include "test_control.h"
 
 namespace kelvo::forms::test {
-
-struct TempRoot {
-  TempRoot() { std::filesystem::create_directories(dir); }
-  ~TempRoot() {
-    std::error_code ec;
-    std::filesystem::remove_all(dir, ec);
-  }
-  TempRoot(const TempRoot&) = delete;
-  TempRoot& operator=(const TempRoot&) = delete;
-  const std::string dir =
-      (std::filesystem::temp_directory_path() / ("kelvo-forms-tests-" + std::to_string(::getpid()))).string();
-};
 
 class FormsTest : public ::testing::Test {
  protected:
@@ -36,8 +23,8 @@ class FormsTest : public ::testing::Test {
   FormsTest() {
     // A registry of our own (removed when the process ends): classes the
     // tests do not register are unknown.
-    static const TempRoot root;
-    ::setenv("KELVO_ROOT", root.dir.c_str(), 1);
+    static const kelvo::testing::TempDir root;
+    ::setenv("KELVO_ROOT", root.path().c_str(), 1);
     RegisterTestClasses();
     ResetTestState();
     win::WindowSystem::Get().SetScreenDpi(96);

@@ -8,6 +8,7 @@
 
 #include "picture_bytes.h"
 #include "platform/gfx/picture.h"
+#include "support/temp_dir.h"
 
 namespace kelvo::gfx {
 namespace {
@@ -45,11 +46,8 @@ Bytes Cut(Bytes bytes, std::size_t keep) {
 
 class TempDir : public ::testing::Test {
  protected:
-  TempDir() : dir(std::filesystem::temp_directory_path() / ("kelvo_gfx_" + std::to_string(::getpid()))) {
-    std::filesystem::create_directories(dir);
-  }
-  ~TempDir() override { std::filesystem::remove_all(dir); }
-  std::filesystem::path dir;
+  kelvo::testing::TempDir temp;
+  const std::filesystem::path& dir = temp.path();
 };
 
 TEST(Bmp, DecodesBottomUpAndTopDownRows) {

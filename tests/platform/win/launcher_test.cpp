@@ -6,14 +6,18 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <fstream>
 #include <sstream>
 
 #include "platform/base/text.h"
 #include "platform/com/error.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace kelvo::win::test {
 namespace {
+
+using kelvo::testing::ScopedEnv;
+using kelvo::testing::TempDir;
 
 int ErrorNumberOf(const std::function<void()>& action) {
   try {

@@ -6,10 +6,13 @@
 #include <string>
 
 #include "platform/win/user32.h"
-#include "temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace kelvo::win::test {
 namespace {
+
+using kelvo::testing::ScopedEnv;
+using kelvo::testing::TempDir;
 
 TEST(GetSystemDirectoryA, WritesThePathOnlyWhenItFits) {
   TempDir root;

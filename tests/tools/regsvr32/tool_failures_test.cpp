@@ -5,13 +5,13 @@
 
 #include <fstream>
 
+#include "support/temp_dir.h"
 #include "tool_process.h"
 
 namespace kelvo::regsvr32 {
 namespace {
 
 using harness::RunTool;
-using harness::TemporaryRoot;
 using ::testing::HasSubstr;
 using ::testing::Not;
 
@@ -25,7 +25,7 @@ class ToolFailures : public ::testing::Test {
     return file.string();
   }
 
-  TemporaryRoot root_;
+  kelvo::testing::TempDir root_;
 };
 
 TEST_F(ToolFailures, NoArgumentsShowsUsage) {

@@ -96,15 +96,4 @@ ToolRun RunTool(const std::vector<std::string>& args, const std::filesystem::pat
   return run;
 }
 
-TemporaryRoot::TemporaryRoot() {
-  std::string pattern = (std::filesystem::path(::testing::TempDir()) / "regsvr32_root_XXXXXX").string();
-  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed for " + pattern);
-  path_ = pattern;
-}
-
-TemporaryRoot::~TemporaryRoot() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
-}
-
 }  // namespace kelvo::regsvr32::harness

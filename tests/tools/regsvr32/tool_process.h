@@ -19,18 +19,4 @@ struct ToolRun {
 ToolRun RunTool(const std::vector<std::string>& args, const std::filesystem::path& root,
                 const std::filesystem::path& cwd = {});
 
-// A fresh, empty directory removed again on destruction.
-class TemporaryRoot {
- public:
-  TemporaryRoot();
-  ~TemporaryRoot();
-  TemporaryRoot(const TemporaryRoot&) = delete;
-  TemporaryRoot& operator=(const TemporaryRoot&) = delete;
-
-  const std::filesystem::path& path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
-
 }  // namespace kelvo::regsvr32::harness

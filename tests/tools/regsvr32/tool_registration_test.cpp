@@ -5,6 +5,7 @@
 
 #include "fixtures/fixture_keys.h"
 #include "platform/com/registry.h"
+#include "support/temp_dir.h"
 #include "tool_process.h"
 
 namespace kelvo::regsvr32 {
@@ -12,7 +13,6 @@ namespace {
 
 using fixtures::kGoodServerKey;
 using harness::RunTool;
-using harness::TemporaryRoot;
 using ::testing::HasSubstr;
 
 const std::string kGood = FIXTURE_GOOD;
@@ -23,7 +23,7 @@ class ToolRegistration : public ::testing::Test {
 
   bool Registered() const { return com::Registry(root_.path() / "registry").Read().HasKey(kGoodServerKey); }
 
-  TemporaryRoot root_;
+  kelvo::testing::TempDir root_;
 };
 
 TEST_F(ToolRegistration, RegisteringWritesTheServersKey) {
