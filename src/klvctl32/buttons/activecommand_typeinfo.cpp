@@ -3,8 +3,8 @@
 #include "klvctl32/buttons/face_typeinfo.h"
 #include "klvctl32/host/guid_literal.h"
 #include "klvctl32/host/misc_status.h"
+#include "klvctl32/host/resource_ids.h"
 #include "klvctl32/pages/ppgbuttons_typeinfo.h"
-#include "klvctl32/server/resource_ids.h"
 #include "platform/forms/stdpages.h"
 
 namespace kelvo::klvctl32 {

@@ -2,8 +2,8 @@
 
 #include "klvctl32/host/guid_literal.h"
 #include "klvctl32/host/misc_status.h"
+#include "klvctl32/host/resource_ids.h"
 #include "klvctl32/host/type_table.h"
-#include "klvctl32/server/resource_ids.h"
 #include "platform/forms/stdpages.h"
 
 namespace kelvo::klvctl32 {

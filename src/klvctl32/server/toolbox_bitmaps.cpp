@@ -3,7 +3,7 @@
 #include <array>
 #include <string_view>
 
-#include "klvctl32/server/resource_ids.h"
+#include "klvctl32/host/resource_ids.h"
 
 namespace kelvo::klvctl32 {
 
