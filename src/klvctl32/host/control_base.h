@@ -12,12 +12,12 @@
 //  - asking the container for a new size without recursing without end.
 //
 // A control class derives from ControlOf<Itself> (below), which binds the
-// class's type information and dispatch table:
+// class's type information and its member table (control_table.h):
 //
 //   class KelvoLine3D final : public ControlOf<KelvoLine3D> {
 //    public:
-//     static const com::CoClassInfo& Info();                 // the type library's class
-//     static const com::DispatchMap<KelvoLine3D>& Members();  // its members by name
+//     static const com::CoClassInfo& Info();                  // the type library's class
+//     static const ControlTable<KelvoLine3D>& Table();        // its members, once
 //     void Show() override;
 //   };
 
@@ -25,6 +25,7 @@
 #include <span>
 #include <string_view>
 
+#include "klvctl32/host/control_table.h"
 #include "klvctl32/host/twips16.h"
 #include "platform/com/dispatch_map.h"
 #include "platform/com/object.h"
@@ -77,15 +78,22 @@ class ControlBase : public com::Object<forms::IControl, com::IDispatch> {
   int sizeRequestDepth_ = 0;
 };
 
-// Binds a control class's type information and dispatch table to the base.
+// Binds a control class's type information and member table to the base:
+// dispatch by name and, unless the class adds steps of its own, loading and
+// saving its persisted set.
 template <class Derived>
 class ControlOf : public ControlBase {
  public:
   const com::CoClassInfo& ClassInfo() const override { return Derived::Info(); }
 
   com::Variant Invoke(std::u16string_view name, com::InvokeKind kind, std::span<com::Variant> args) override {
-    return Derived::Members().Invoke(static_cast<Derived&>(*this), name, kind, args);
+    return Derived::Table().Dispatch().Invoke(Self(), name, kind, args);
   }
+  void ReadProperties(forms::IPropertyBag& bag) override { Derived::Table().Load(Self(), bag); }
+  void WriteProperties(forms::IPropertyBag& bag) override { Derived::Table().Save(Self(), bag); }
+
+ private:
+  Derived& Self() { return static_cast<Derived&>(*this); }
 };
 
 }  // namespace kelvo::klvctl32

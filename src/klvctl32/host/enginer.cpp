@@ -6,10 +6,10 @@ namespace kelvo::klvctl32 {
 
 const com::CoClassInfo& KelvoEnginer::Info() { return KelvoEnginerInfo(); }
 
-// No properties and no methods.
-const com::DispatchMap<KelvoEnginer>& KelvoEnginer::Members() {
-  static const com::DispatchMap<KelvoEnginer> map{};
-  return map;
+// No properties, no methods and nothing persisted.
+const ControlTable<KelvoEnginer>& KelvoEnginer::Table() {
+  static const ControlTable<KelvoEnginer> table;
+  return table;
 }
 
 KelvoEnginer::~KelvoEnginer() { SetTimerEnabled(false); }

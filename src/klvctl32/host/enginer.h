@@ -26,7 +26,7 @@ class KelvoEnginer final : public ControlOf<KelvoEnginer> {
   KelvoEnginer& operator=(const KelvoEnginer&) = delete;
 
   static const com::CoClassInfo& Info();
-  static const com::DispatchMap<KelvoEnginer>& Members();
+  static const ControlTable<KelvoEnginer>& Table();
   // The design-time picture, drawn in code.
   static const gfx::Image& Picture();
 

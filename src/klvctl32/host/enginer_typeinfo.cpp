@@ -1,9 +1,10 @@
 #include "klvctl32/host/enginer_typeinfo.h"
 
+#include "klvctl32/host/enginer.h"
 #include "klvctl32/host/guid_literal.h"
 #include "klvctl32/host/misc_status.h"
+#include "klvctl32/host/resource_ids.h"
 #include "klvctl32/host/type_table.h"
-#include "klvctl32/server/resource_ids.h"
 
 namespace kelvo::klvctl32 {
 
@@ -15,7 +16,8 @@ constexpr com::IID DIID___KelvoEnginer = GuidLiteral("3EE330D9-68EF-4BB4-B240-14
 
 // The engine has no properties and no methods.
 const com::InterfaceInfo& DefaultInterface() {
-  static const com::InterfaceInfo info{u"_KelvoEnginer", IID__KelvoEnginer, kControlInterfaceFlags, {}};
+  static const com::InterfaceInfo info{u"_KelvoEnginer", IID__KelvoEnginer, kControlInterfaceFlags,
+                                       KelvoEnginer::Table().Members()};
   return info;
 }
 

@@ -62,6 +62,7 @@ class MemberTable {
   MemberTable& Method(std::u16string name, std::vector<com::ParamInfo> params = {}, com::TypeRef result = {});
 
   std::vector<com::MemberInfo> Take() { return std::move(members_); }
+  const std::vector<com::MemberInfo>& Peek() const { return members_; }
 
  private:
   void Add(std::u16string name, com::MemberKind kind, com::TypeRef type, std::u16string help, std::uint32_t flags,

@@ -126,46 +126,6 @@ void KelvoTextEdit::Repainted(std::u16string_view property) {
   PropertyChanged(property);
 }
 
-void KelvoTextEdit::SetBorder3D(bool value) {
-  border3D_ = value;
-  Repainted(u"Border3D");
-}
-
-void KelvoTextEdit::SetShadow(bool value) {
-  shadow_ = value;
-  Repainted(u"Shadow");
-}
-
-void KelvoTextEdit::SetShadowColor(gfx::OleColor value) {
-  shadowColor_ = value;
-  Repainted(u"ShadowColor");
-}
-
-void KelvoTextEdit::SetBackColor(gfx::OleColor value) {
-  backColor_ = value;
-  Repainted(u"BackColor");
-}
-
-void KelvoTextEdit::SetForeColor(gfx::OleColor value) {
-  foreColor_ = value;
-  Repainted(u"ForeColor");
-}
-
-void KelvoTextEdit::SetSelectColor(gfx::OleColor value) {
-  selectColor_ = value;
-  Repainted(u"SelectColor");
-}
-
-void KelvoTextEdit::SetLockedColor(gfx::OleColor value) {
-  lockedColor_ = value;
-  Repainted(u"LockedColor");
-}
-
-void KelvoTextEdit::SetDisabledColor(gfx::OleColor value) {
-  disabledColor_ = value;
-  Repainted(u"DisabledColor");
-}
-
 // Disabling runs the focus-loss steps: the caret hides and the selection goes,
 // also when the control did not hold the focus.
 void KelvoTextEdit::SetEnabled(bool value) {

@@ -25,13 +25,12 @@ class KelvoTextEdit final : public ControlOf<KelvoTextEdit>, private TextEditVie
   KelvoTextEdit& operator=(const KelvoTextEdit&) = delete;
 
   static const com::CoClassInfo& Info();
-  static const com::DispatchMap<KelvoTextEdit>& Members();
+  static const ControlTable<KelvoTextEdit>& Table();
 
   // Container notifications.
   void Initialize() override;
   void InitProperties() override;
   void ReadProperties(forms::IPropertyBag& bag) override;
-  void WriteProperties(forms::IPropertyBag& bag) override;
   void Show() override;
   void Paint() override;
   void Resize() override;
@@ -54,25 +53,11 @@ class KelvoTextEdit final : public ControlOf<KelvoTextEdit>, private TextEditVie
   TextEditModel& Model() { return model_; }
   const TextEditState& State() const { return model_.State(); }
 
-  // Drawing switches and colours (repaint and mark on assignment).
-  bool Border3D() const { return border3D_; }
+  // Drawing switches (the colours and the frame switches are fields bound in
+  // the member table: an assignment repaints and marks the property).
   bool Shadow() override { return shadow_; }
   bool Selection3D() const { return selection3D_; }
   bool IsEnabled() const { return enabled_; }
-  gfx::OleColor ShadowColor() const { return shadowColor_; }
-  gfx::OleColor BackColor() const { return backColor_; }
-  gfx::OleColor ForeColor() const { return foreColor_; }
-  gfx::OleColor SelectColor() const { return selectColor_; }
-  gfx::OleColor LockedColor() const { return lockedColor_; }
-  gfx::OleColor DisabledColor() const { return disabledColor_; }
-  void SetBorder3D(bool value);
-  void SetShadow(bool value);
-  void SetShadowColor(gfx::OleColor value);
-  void SetBackColor(gfx::OleColor value);
-  void SetForeColor(gfx::OleColor value);
-  void SetSelectColor(gfx::OleColor value);
-  void SetLockedColor(gfx::OleColor value);
-  void SetDisabledColor(gfx::OleColor value);
   void SetEnabled(bool value);
   void SetSelection3D(bool value);
   com::ComPtr<forms::IFontObject> Font() const { return font_; }

@@ -98,7 +98,8 @@ class DispatchMap {
   }
 
   // Throws std::logic_error when a name appears twice with the same kind.
-  DispatchMap(std::initializer_list<Member> members) : members_(members) {
+  DispatchMap(std::initializer_list<Member> members) : DispatchMap(std::vector<Member>(members)) {}
+  explicit DispatchMap(std::vector<Member> members) : members_(std::move(members)) {
     for (auto it = members_.begin(); it != members_.end(); ++it) {
       if (Find(it->name, it->kind) != &*it) {
         throw std::logic_error("dispatch table lists " + text::ToUtf8(it->name) + " twice");

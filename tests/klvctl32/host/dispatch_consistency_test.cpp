@@ -1,18 +1,47 @@
 // Every built control answers, by name, exactly what its type information
-// publishes: a typo in either table is caught here.
+// publishes, and publishes everything its dispatch answers: both come from
+// one member table, and a row that yields only one of them is caught here.
 #include <gtest/gtest.h>
+
+#include <set>
 
 #include "hosted.h"
 #include "klvctl32/decor/line3d/line3d.h"
 #include "klvctl32/decor/panel3d/panel3d.h"
 #include "klvctl32/decor/tbbar/tbbar.h"
 #include "klvctl32/decor/tbseparator/tbseparator.h"
+#include "klvctl32/host/enginer.h"
+#include "klvctl32/server/catalogue.h"
+#include "klvctl32/textedit/textedit.h"
 #include "platform/base/text.h"
 #include "platform/com/error.h"
 
 namespace kelvo::klvctl32 {
 namespace {
 
+// The errors that say a name or its shape is missing from the dispatch.
+bool IsDispatchShapeError(std::int32_t number) {
+  return number == com::err::kNoSuchMember || number == com::err::kWrongArguments ||
+         number == com::err::kReadOnlyProperty || number == com::err::kWriteOnlyProperty;
+}
+
+com::InvokeKind InvokeKindOf(com::MemberKind kind) {
+  switch (kind) {
+    case com::MemberKind::PropGet:
+      return com::InvokeKind::Get;
+    case com::MemberKind::PropLet:
+      return com::InvokeKind::Let;
+    case com::MemberKind::PropSet:
+      return com::InvokeKind::Set;
+    case com::MemberKind::Method:
+      break;
+  }
+  return com::InvokeKind::Method;
+}
+
+// Each published slot is invoked with arguments of the published count (a
+// property's current value for an assignment); whatever the member then
+// does, it must not be the dispatch saying it lacks that slot.
 template <class T>
 void ExpectEveryPublishedMemberAnswers() {
   testing::Hosted<T> h(40, 40, 15);
@@ -20,20 +49,28 @@ void ExpectEveryPublishedMemberAnswers() {
   ASSERT_NE(info, nullptr);
   for (const com::MemberInfo& m : info->members) {
     SCOPED_TRACE(text::ToUtf8(m.name));
-    switch (m.kind) {
-      case com::MemberKind::PropGet:
-        EXPECT_NO_THROW(h.Get(m.name));
-        break;
-      case com::MemberKind::PropLet: {
-        const com::Variant value = info->Find(m.name, com::MemberKind::PropGet) ? h.Get(m.name) : com::Variant();
-        EXPECT_NO_THROW(h.Let(m.name, value));
-        break;
-      }
-      case com::MemberKind::PropSet:
-      case com::MemberKind::Method:
-        ADD_FAILURE() << "a decoration publishes no methods and no object properties";
-        break;
+    std::vector<com::Variant> args(m.params.size());
+    if (m.kind == com::MemberKind::PropLet || m.kind == com::MemberKind::PropSet) {
+      args.push_back(info->Find(m.name, com::MemberKind::PropGet) ? h.Get(m.name) : com::Variant());
     }
+    try {
+      h.control->Invoke(m.name, InvokeKindOf(m.kind), args);
+    } catch (const com::Error& e) {
+      EXPECT_FALSE(IsDispatchShapeError(e.number())) << e.number();
+    }
+  }
+}
+
+// Each name and kind the dispatch answers is a published slot.
+template <class T>
+void ExpectEveryAnsweredMemberIsPublished() {
+  const com::InterfaceInfo& info = *T::Info().defaultInterface;
+  for (const auto& [name, kind] : T::Table().DispatchNames()) {
+    SCOPED_TRACE(text::ToUtf8(name));
+    bool published = false;
+    for (const com::MemberInfo& m : info.members)
+      published |= com::NamesEqual(m.name, name) && InvokeKindOf(m.kind) == kind;
+    EXPECT_TRUE(published);
   }
 }
 
@@ -48,24 +85,28 @@ void ExpectUnpublishedNamesAreError438() {
   }
 }
 
-TEST(DispatchConsistency, Panel3D) {
-  ExpectEveryPublishedMemberAnswers<KelvoPanel3D>();
-  ExpectUnpublishedNamesAreError438<KelvoPanel3D>();
+template <class T>
+void ExpectConsistent() {
+  ExpectEveryPublishedMemberAnswers<T>();
+  ExpectEveryAnsweredMemberIsPublished<T>();
+  ExpectUnpublishedNamesAreError438<T>();
 }
 
-TEST(DispatchConsistency, Line3D) {
-  ExpectEveryPublishedMemberAnswers<KelvoLine3D>();
-  ExpectUnpublishedNamesAreError438<KelvoLine3D>();
-}
+TEST(DispatchConsistency, Panel3D) { ExpectConsistent<KelvoPanel3D>(); }
+TEST(DispatchConsistency, Line3D) { ExpectConsistent<KelvoLine3D>(); }
+TEST(DispatchConsistency, TBBar) { ExpectConsistent<KelvoTBBar>(); }
+TEST(DispatchConsistency, TBSeparator) { ExpectConsistent<KelvoTBSeparator>(); }
+TEST(DispatchConsistency, TextEdit) { ExpectConsistent<KelvoTextEdit>(); }
+TEST(DispatchConsistency, Enginer) { ExpectConsistent<KelvoEnginer>(); }
 
-TEST(DispatchConsistency, TBBar) {
-  ExpectEveryPublishedMemberAnswers<KelvoTBBar>();
-  ExpectUnpublishedNamesAreError438<KelvoTBBar>();
-}
-
-TEST(DispatchConsistency, TBSeparator) {
-  ExpectEveryPublishedMemberAnswers<KelvoTBSeparator>();
-  ExpectUnpublishedNamesAreError438<KelvoTBSeparator>();
+// A class that gains a factory must be added above.
+TEST(DispatchConsistency, CoversEveryClassWithAFactory) {
+  const std::set<std::u16string> checked{u"KelvoPanel3D",     u"KelvoLine3D",   u"KelvoTBBar",
+                                         u"KelvoTBSeparator", u"KelvoTextEdit", u"KelvoEnginer"};
+  for (const CatalogueEntry& entry : Catalogue()) {
+    if (entry.makeFactory == nullptr) continue;
+    EXPECT_TRUE(checked.contains(entry.info().name)) << text::ToUtf8(entry.info().name);
+  }
 }
 
 TEST(DispatchConsistency, NamesAreCaseInsensitive) {

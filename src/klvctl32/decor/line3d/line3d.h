@@ -20,18 +20,11 @@ class KelvoLine3D final : public ControlOf<KelvoLine3D> {
   static constexpr std::int16_t LnHorizontal = 1;
 
   static const com::CoClassInfo& Info();
-  static const com::DispatchMap<KelvoLine3D>& Members();
+  static const ControlTable<KelvoLine3D>& Table();
 
   void Initialize() override;
-  void ReadProperties(forms::IPropertyBag& bag) override;
-  void WriteProperties(forms::IPropertyBag& bag) override;
   void Show() override { DrawLine3D(); }
   void Resize() override { DrawLine3D(); }
-
-  void SetLight3DColor(gfx::OleColor value);
-  void SetShadow3DColor(gfx::OleColor value);
-  void SetLineStyle(std::int16_t value);
-  void SetLineOrientation(std::int16_t value);
 
   gfx::OleColor Light3DColor() const { return light3DColor_; }
   gfx::OleColor Shadow3DColor() const { return shadow3DColor_; }

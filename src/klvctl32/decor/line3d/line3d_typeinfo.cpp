@@ -1,9 +1,10 @@
 #include "klvctl32/decor/line3d/line3d_typeinfo.h"
 
+#include "klvctl32/decor/line3d/line3d.h"
 #include "klvctl32/host/guid_literal.h"
 #include "klvctl32/host/misc_status.h"
+#include "klvctl32/host/resource_ids.h"
 #include "klvctl32/host/type_table.h"
-#include "klvctl32/server/resource_ids.h"
 
 namespace kelvo::klvctl32 {
 
@@ -14,14 +15,8 @@ constexpr com::IID IID__KelvoLine3D = GuidLiteral("B8944CD8-A261-4720-BF4C-919D1
 constexpr com::IID DIID___KelvoLine3D = GuidLiteral("FD0A3FC1-F391-4FB6-9482-96CA20D66F22");
 
 const com::InterfaceInfo& DefaultInterface() {
-  static const com::InterfaceInfo info{
-      u"_KelvoLine3D", IID__KelvoLine3D, kControlInterfaceFlags,
-      MemberTable()
-          .Property(u"Light3DColor", ColorT(), u"Light color in 3D effect. (Cor da luz no efeito 3D)")
-          .Property(u"Shadow3DColor", ColorT(), u"Shadow color in 3D effect. (Cor da sombra no efeito 3D)")
-          .Property(u"LineStyle", EnumT(u"KLV_LineStyle"), u"Line styles. (Estilo da linha)")
-          .Property(u"LineOrientation", EnumT(u"KLV_LineOrientation"), u"Line orientation. (Orientação da linha)")
-          .Take()};
+  static const com::InterfaceInfo info{u"_KelvoLine3D", IID__KelvoLine3D, kControlInterfaceFlags,
+                                       KelvoLine3D::Table().Members()};
   return info;
 }
 

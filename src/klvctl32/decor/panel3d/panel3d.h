@@ -2,7 +2,8 @@
 // KelvoPanel3D: a passive rectangle with a double 3D frame, an outer border
 // along the control's edges and an inner one set in by BorderWidth pixels,
 // each raised, lowered or invisible. No events, no input; every property
-// assignment stores, notifies and repaints the whole control.
+// assignment stores, notifies and repaints the whole control (its table binds
+// each property to its field).
 
 #include <cstdint>
 
@@ -19,20 +20,12 @@ class KelvoPanel3D final : public ControlOf<KelvoPanel3D> {
   static constexpr std::int16_t KLVPN_Lowered = 2;
 
   static const com::CoClassInfo& Info();
-  static const com::DispatchMap<KelvoPanel3D>& Members();
+  static const ControlTable<KelvoPanel3D>& Table();
 
   void Initialize() override;
   void ReadProperties(forms::IPropertyBag& bag) override;
-  void WriteProperties(forms::IPropertyBag& bag) override;
   void Show() override { DrawPanel(); }
   void Resize() override { DrawPanel(); }
-
-  void SetLight3DColor(gfx::OleColor value);
-  void SetShadow3DColor(gfx::OleColor value);
-  void SetBackColor(gfx::OleColor value);
-  void SetBorderOut(std::int16_t value);
-  void SetBorderIn(std::int16_t value);
-  void SetBorderWidth(std::int16_t value);
 
   gfx::OleColor Light3DColor() const { return light3DColor_; }
   gfx::OleColor Shadow3DColor() const { return shadow3DColor_; }
@@ -47,7 +40,7 @@ class KelvoPanel3D final : public ControlOf<KelvoPanel3D> {
     gfx::OleColor bottomRight;
   };
 
-  // Stores nothing itself: notifies the change and repaints.
+  // After an assignment: notifies the change and repaints.
   void Changed(std::u16string_view property);
   void DrawPanel();
   EdgeColors ColorsFor(std::int16_t style) const;

@@ -1,9 +1,10 @@
 #include "klvctl32/decor/panel3d/panel3d_typeinfo.h"
 
+#include "klvctl32/decor/panel3d/panel3d.h"
 #include "klvctl32/host/guid_literal.h"
 #include "klvctl32/host/misc_status.h"
+#include "klvctl32/host/resource_ids.h"
 #include "klvctl32/host/type_table.h"
-#include "klvctl32/server/resource_ids.h"
 
 namespace kelvo::klvctl32 {
 
@@ -14,16 +15,8 @@ constexpr com::IID IID__KelvoPanel3D = GuidLiteral("F8590253-4610-4751-96CA-A07D
 constexpr com::IID DIID___KelvoPanel3D = GuidLiteral("214EFA54-10EF-43E1-93A9-959EC27D0017");
 
 const com::InterfaceInfo& DefaultInterface() {
-  static const com::InterfaceInfo info{
-      u"_KelvoPanel3D", IID__KelvoPanel3D, kControlInterfaceFlags,
-      MemberTable()
-          .Property(u"Light3DColor", ColorT(), u"Light color in 3D effect. (Cor da luz no efeito 3D)")
-          .Property(u"Shadow3DColor", ColorT(), u"Shadow color in 3D effect. (Cor da sombra no efeito 3D)")
-          .Property(u"BackColor", ColorT(), u"Background color. (Cor do segundo plano - Fundo)")
-          .Property(u"BorderOut", EnumT(u"KLV_BorderStyle"), u"Border outside styles. (Estilo da borda externa)")
-          .Property(u"BorderIn", EnumT(u"KLV_BorderStyle"), u"Border inside styles. (Estilo da borda interna)")
-          .Property(u"BorderWidth", IntegerT(), u"Border width. (Largura da borda)")
-          .Take()};
+  static const com::InterfaceInfo info{u"_KelvoPanel3D", IID__KelvoPanel3D, kControlInterfaceFlags,
+                                       KelvoPanel3D::Table().Members()};
   return info;
 }
 

@@ -21,12 +21,11 @@ class KelvoTBBar final : public ControlOf<KelvoTBBar> {
   static constexpr std::int16_t kGripReleaseButton = 5;
 
   static const com::CoClassInfo& Info();
-  static const com::DispatchMap<KelvoTBBar>& Members();
+  static const ControlTable<KelvoTBBar>& Table();
 
   void Initialize() override;
   void InitProperties() override;
   void ReadProperties(forms::IPropertyBag& bag) override;
-  void WriteProperties(forms::IPropertyBag& bag) override;
   void Show() override;
   void Resize() override;
   void MouseDown(std::int16_t button, std::int16_t shift, float x, float y) override;
@@ -34,12 +33,7 @@ class KelvoTBBar final : public ControlOf<KelvoTBBar> {
   void MouseUp(std::int16_t button, std::int16_t shift, float x, float y) override;
   void DblClick() override;
 
-  void SetLight3DColor(gfx::OleColor value);
-  void SetShadow3DColor(gfx::OleColor value);
   void SetBackColor(gfx::OleColor value);
-  void SetShowLeftLines(bool value);
-  void SetShowTwoLeftLines(bool value);
-  void SetAutoHeight(std::int16_t value);
 
   gfx::OleColor Light3DColor() const { return light3DColor_; }
   gfx::OleColor Shadow3DColor() const { return shadow3DColor_; }

@@ -1,9 +1,10 @@
 #include "klvctl32/decor/tbbar/tbbar_typeinfo.h"
 
+#include "klvctl32/decor/tbbar/tbbar.h"
 #include "klvctl32/host/guid_literal.h"
 #include "klvctl32/host/misc_status.h"
+#include "klvctl32/host/resource_ids.h"
 #include "klvctl32/host/type_table.h"
-#include "klvctl32/server/resource_ids.h"
 #include "platform/forms/stdpages.h"
 
 namespace kelvo::klvctl32 {
@@ -15,19 +16,8 @@ constexpr com::IID IID__KelvoTBBar = GuidLiteral("F8A5AE43-80C4-47E8-B091-41F34E
 constexpr com::IID DIID___KelvoTBBar = GuidLiteral("E113AFF1-DF9C-4E62-B78C-E9C4F64096F6");
 
 const com::InterfaceInfo& DefaultInterface() {
-  static const com::InterfaceInfo info{
-      u"_KelvoTBBar", IID__KelvoTBBar, kControlInterfaceFlags,
-      MemberTable()
-          .Property(u"Light3DColor", ColorT(), u"Light color in 3D effect. (Cor da luz no efeito 3D)")
-          .Property(u"Shadow3DColor", ColorT(), u"Shadow color in 3D effect. (Cor da sombra no efeito 3D)")
-          .Property(u"BackColor", ColorT(), u"Background color. (Cor do segundo plano - Fundo)")
-          .Property(u"ShowLeftLines", BooleanT(),
-                    u"Show the grip lines at the left of the bar. (Exibe as linhas de arraste a esquerda da barra)")
-          .Property(u"ShowTwoLeftLines", BooleanT(),
-                    u"Show one or two left lines in the bar. (Exibe uma ou duas linhas a esquerda da barra)")
-          .Property(u"AutoHeight", EnumT(u"kcSizeBar"),
-                    u"Determines the toolbar automatic height. (Determina a altura automática da barra)")
-          .Take()};
+  static const com::InterfaceInfo info{u"_KelvoTBBar", IID__KelvoTBBar, kControlInterfaceFlags,
+                                       KelvoTBBar::Table().Members()};
   return info;
 }
 

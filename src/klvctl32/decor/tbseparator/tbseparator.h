@@ -13,18 +13,14 @@ namespace kelvo::klvctl32 {
 class KelvoTBSeparator final : public ControlOf<KelvoTBSeparator> {
  public:
   static const com::CoClassInfo& Info();
-  static const com::DispatchMap<KelvoTBSeparator>& Members();
+  static const ControlTable<KelvoTBSeparator>& Table();
 
   void Initialize() override;
   void ReadProperties(forms::IPropertyBag& bag) override;
-  void WriteProperties(forms::IPropertyBag& bag) override;
   void Show() override;
   void Resize() override { Show(); }
 
-  void SetLight3DColor(gfx::OleColor value);
-  void SetShadow3DColor(gfx::OleColor value);
   void SetBackColor(gfx::OleColor value);
-  void SetAutoHeight(std::int16_t value);
 
   gfx::OleColor Light3DColor() const { return light3DColor_; }
   gfx::OleColor Shadow3DColor() const { return shadow3DColor_; }

@@ -1,9 +1,10 @@
 #include "klvctl32/decor/tbseparator/tbseparator_typeinfo.h"
 
+#include "klvctl32/decor/tbseparator/tbseparator.h"
 #include "klvctl32/host/guid_literal.h"
 #include "klvctl32/host/misc_status.h"
+#include "klvctl32/host/resource_ids.h"
 #include "klvctl32/host/type_table.h"
-#include "klvctl32/server/resource_ids.h"
 #include "platform/forms/stdpages.h"
 
 namespace kelvo::klvctl32 {
@@ -15,15 +16,8 @@ constexpr com::IID IID__KelvoTBSeparator = GuidLiteral("B7B961B2-83E4-41A4-A443-
 constexpr com::IID DIID___KelvoTBSeparator = GuidLiteral("CEA8D5F7-4628-435C-B94E-CFD1E2D7B3B0");
 
 const com::InterfaceInfo& DefaultInterface() {
-  static const com::InterfaceInfo info{
-      u"_KelvoTBSeparator", IID__KelvoTBSeparator, kControlInterfaceFlags,
-      MemberTable()
-          .Property(u"Light3DColor", ColorT(), u"Light color in 3D effect. (Cor da luz no efeito 3D)")
-          .Property(u"Shadow3DColor", ColorT(), u"Shadow color in 3D effect. (Cor da sombra no efeito 3D)")
-          .Property(u"BackColor", ColorT(), u"Background color. (Cor do segundo plano - Fundo)")
-          .Property(u"AutoHeight", IntegerT(),
-                    u"Determines the toolbar automatic height. (Determina a altura automática da barra)")
-          .Take()};
+  static const com::InterfaceInfo info{u"_KelvoTBSeparator", IID__KelvoTBSeparator, kControlInterfaceFlags,
+                                       KelvoTBSeparator::Table().Members()};
   return info;
 }
 
