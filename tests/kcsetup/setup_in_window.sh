@@ -63,10 +63,10 @@ xdotool mousemove --window "$window" 215 184 click 1
 box=$(wait_for_box) || fail "no confirmation box after the install button"
 sleep 0.3
 import -window "$box" "$work/confirm.png"
-xdotool windowactivate --sync "$box" key Return
+xdotool windowfocus --sync "$box" key Return
 wait_for_box_gone
 box=$(wait_for_box) || fail "no box after the install ($(ls "$system"))"
-xdotool windowactivate --sync "$box" key n
+xdotool windowfocus --sync "$box" key n
 wait_for_box_gone
 
 [[ -f $system/KLVCTL32.OCX ]] || fail "KLVCTL32.OCX is not in the system directory"
