@@ -1,6 +1,7 @@
 #pragma once
-// The setup program's file operations on the system directory. Failures are
-// com::Error with a description naming the file and the reason.
+// The setup program's file operations on the system directory. Failures
+// throw (com::Error, or the registry storage's error for a copy) with a text
+// naming the file and the reason.
 
 #include <filesystem>
 #include <string_view>
