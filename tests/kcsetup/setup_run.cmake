@@ -7,7 +7,9 @@
 # In the script, @SETUP@ and @SYSTEM@ stand for the two folders.
 file(REMOVE_RECURSE "${WORK}")
 set(SETUP "${WORK}/${SETUP_NAME}")
-set(ROOT "${WORK}/root")
+# The system directory's path is longer than 50 characters wherever the
+# build tree is.
+set(ROOT "${WORK}/root-whose-system-directory-path-is-longer-than-fifty-characters")
 set(SYSTEM "${ROOT}/system32")
 file(MAKE_DIRECTORY "${SETUP}" "${SYSTEM}")
 set(ENV{KELVO_ROOT} "${ROOT}")
