@@ -139,7 +139,7 @@ struct Get { MemberRef member; };
 struct Simple {
   enum class Kind : std::uint8_t {
     Args, Events, Beeps, Clipboard, Changed, Caret, Focus, Capture, Active, Tip, Menu, MsgBox,
-    PageChanged, Shell, Ended,
+    PageChanged, Shell, Ended, Pointer,
   };
   Kind kind = Kind::Args;
 };

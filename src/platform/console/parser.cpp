@@ -436,7 +436,7 @@ const std::map<std::string, VerbParser>& Verbs() {
       {"args", simple(K::Args)}, {"events", simple(K::Events)}, {"beeps", simple(K::Beeps)},
       {"changed", simple(K::Changed)}, {"caret", simple(K::Caret)}, {"capture", simple(K::Capture)},
       {"active", simple(K::Active)}, {"tip", simple(K::Tip)}, {"shell", simple(K::Shell)},
-      {"ended", simple(K::Ended)},
+      {"ended", simple(K::Ended)}, {"pointer", simple(K::Pointer)},
       {"bag", ofControl(C::Bag)}, {"size", ofControl(C::Size)}, {"prints", ofControl(C::Prints)},
       {"pixel", ParsePixel},
   };

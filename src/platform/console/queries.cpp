@@ -90,6 +90,13 @@ std::string ShellRecords() {
   return records.empty() ? "none" : Join(records, "; ");
 }
 
+std::string PointerShapes() {
+  std::vector<std::string> shapes;
+  for (const win::PointerShape shape : Windows().TakePointerShapes())
+    shapes.emplace_back(shape == win::PointerShape::Busy ? "busy" : "default");
+  return shapes.empty() ? "none" : Join(shapes, " ");
+}
+
 std::string SimpleValue(Session& s, cmd::Simple::Kind kind) {
   using K = cmd::Simple::Kind;
   switch (kind) {
@@ -108,6 +115,7 @@ std::string SimpleValue(Session& s, cmd::Simple::Kind kind) {
     case K::PageChanged: return PageChanged(s);
     case K::Shell: return ShellRecords();
     case K::Ended: return s.App().Ended() ? "True" : "False";
+    case K::Pointer: return PointerShapes();
   }
   return {};
 }

@@ -32,6 +32,9 @@ class Backend {
   virtual void SetClipboardText(const std::u16string& text) = 0;
   virtual int RunPopupMenu(HWND owner, const std::vector<MenuItem>& items, POINT screen) = 0;
   virtual MsgBoxResult RunMessageBox(HWND owner, const MessageBoxRecord& box) = 0;
+  // The pointer's shape over the program's windows; a backend without a
+  // pointer of its own ignores it.
+  virtual void PointerShapeChanged(PointerShape /*shape*/) {}
 };
 
 class HeadlessBackend final : public Backend {

@@ -1,6 +1,6 @@
 // The services a backend supplies through the window system: beep,
 // clipboard, pop-up menus and message boxes, with the records the console
-// reads back, and the record of programs started.
+// reads back, the record of programs started and the pointer's shape.
 
 #include <utility>
 
@@ -43,5 +43,15 @@ std::vector<ShellRecord> WindowSystem::TakeShellRecords() {
 void WindowSystem::RecordShell(ShellRecord record) {
   impl_->shellRecords.push_back(std::move(record));
 }
+
+void WindowSystem::SetPointerShape(PointerShape shape) {
+  impl_->pointerShape = shape;
+  impl_->pointerShapes.push_back(shape);
+  impl_->backend->PointerShapeChanged(shape);
+}
+
+PointerShape WindowSystem::CurrentPointerShape() const { return impl_->pointerShape; }
+
+std::vector<PointerShape> WindowSystem::TakePointerShapes() { return std::exchange(impl_->pointerShapes, {}); }
 
 }  // namespace kelvo::win

@@ -68,6 +68,11 @@ struct ShellRecord {
   ShowMode mode = ShowMode::Normal;
 };
 
+// The mouse pointer's shape over the program's windows (the container's
+// Screen.MousePointer): the default arrow, or the busy hourglass while the
+// program works without taking input.
+enum class PointerShape : std::uint8_t { Default, Busy };
+
 using TimerId = std::uint32_t;
 
 class WindowSystem {
@@ -164,6 +169,9 @@ class WindowSystem {
   std::vector<MessageBoxRecord> TakeMessageBoxes();
   std::vector<ShellRecord> TakeShellRecords();
   void RecordShell(ShellRecord record);
+  void SetPointerShape(PointerShape shape);
+  PointerShape CurrentPointerShape() const;
+  std::vector<PointerShape> TakePointerShapes();  // every shape set since the last call
 
   WindowSystem();
   ~WindowSystem();

@@ -71,6 +71,8 @@ struct WindowSystemState {
   std::optional<std::vector<MenuItem>> lastMenu;
   std::vector<MessageBoxRecord> messageBoxes;
   std::vector<ShellRecord> shellRecords;
+  PointerShape pointerShape = PointerShape::Default;
+  std::vector<PointerShape> pointerShapes;
 
   Window* Find(HWND hwnd);
   const Window* Find(HWND hwnd) const;

@@ -12,6 +12,7 @@
 #include "platform/win/sdl/keyboard_input.h"
 #include "platform/win/sdl/modal_dialog.h"
 #include "platform/win/sdl/mouse_input.h"
+#include "platform/win/sdl/pointer_cursor.h"
 #include "platform/win/sdl/screen_windows.h"
 
 namespace kelvo::win::sdl {
@@ -44,6 +45,7 @@ class SdlBackend final : public Backend {
   void SetClipboardText(const std::u16string& text) override;
   int RunPopupMenu(HWND owner, const std::vector<MenuItem>& items, POINT screen) override;
   MsgBoxResult RunMessageBox(HWND owner, const MessageBoxRecord& box) override;
+  void PointerShapeChanged(PointerShape shape) override { pointer_.Show(shape); }
 
   // Runs the loop until `finished` answers true or the program is asked to
   // quit; while `dialog` is given, the input goes to it.
@@ -66,6 +68,7 @@ class SdlBackend final : public Backend {
   ScreenWindows windows_;
   CaretBlink caret_;
   BeepSound beep_;
+  PointerCursor pointer_;
   KeyboardInput keyboard_;
   MouseInput mouse_;
   bool quit_ = false;

@@ -1,0 +1,67 @@
+#include "kcsetup/setup_files.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "platform/base/text.h"
+#include "platform/com/error.h"
+#include "platform/com/registry_storage.h"
+
+namespace kelvo::kcsetup {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::u16string Named(const fs::path& file) { return text::FromUtf8(file.string()); }
+
+com::Error Failure(const fs::path& file, const char* what, int error) {
+  const std::int32_t number = error == ENOSPC ? com::err::kDiskFull
+                              : error == EACCES || error == EPERM || error == EBUSY || error == ETXTBSY
+                                  ? com::err::kPermissionDenied
+                                  : com::err::kPathFileAccess;
+  return com::Error(number, text::FromUtf8(std::string(what)) + u" " + Named(file) + u": " +
+                                text::FromUtf8(std::strerror(error)));
+}
+
+bool HasBaseName(const std::string& fileName, const std::u16string& upperPrefix) {
+  const std::u16string name = text::FromUtf8(fileName);
+  return name.size() > upperPrefix.size() && text::UpperAnsi(name.substr(0, upperPrefix.size())) == upperPrefix;
+}
+
+}  // namespace
+
+bool FileExists(const fs::path& file) {
+  std::error_code ec;
+  return fs::is_regular_file(file, ec);
+}
+
+// Read whole, then written beside the target and renamed over it, the way
+// the registry file is replaced.
+void CopyReplacing(const fs::path& from, const fs::path& to) {
+  const std::optional<std::string> content = com::storage::ReadFileIfPresent(from);
+  if (!content) throw com::Error(com::err::kFileNotFound, u"File not found: " + Named(from));
+  com::storage::ReplaceFile(to, *content);
+}
+
+void DeleteAllNamed(const fs::path& dir, std::u16string_view baseName) {
+  const std::u16string prefix = text::UpperAnsi(std::u16string(baseName) + u".");
+  std::error_code ec;
+  std::vector<fs::path> doomed;
+  for (const fs::directory_entry& entry : fs::directory_iterator(dir, ec)) {
+    if (entry.is_regular_file(ec) && HasBaseName(entry.path().filename().string(), prefix)) {
+      doomed.push_back(entry.path());
+    }
+  }
+  if (ec) throw Failure(dir, "Cannot list", ec.value());
+  for (const fs::path& file : doomed) {
+    if (::unlink(file.c_str()) != 0) throw Failure(file, "Cannot delete", errno);
+  }
+}
+
+}  // namespace kelvo::kcsetup
