@@ -4,8 +4,11 @@
 #include <link.h>
 
 #include <exception>
+#include <utility>
 
 #include "platform/com/classfactory.h"
+#include "platform/com/library_image.h"
+#include "platform/com/registry.h"
 
 namespace kelvo::regsvr32 {
 namespace {
@@ -83,6 +86,7 @@ CallOutcome CallEntryPoint(std::string_view path, std::string_view entry_point) 
   void* handle = dlopen(loaded_path.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (handle == nullptr) return {CallStatus::LoadFailed, com::S_OK, LoaderError(loaded_path)};
   const LoadedLibrary library(handle);
+  if (auto fault = com::LibraryFileFault(loaded_path)) return {CallStatus::LoadFailed, com::S_OK, std::move(*fault)};
   void* symbol = OwnSymbol(library.handle(), std::string(entry_point));
   if (symbol == nullptr) return {CallStatus::EntryPointMissing, com::S_OK, {}};
   return Invoke(reinterpret_cast<com::DllRegisterServerFn>(symbol));

@@ -11,7 +11,7 @@ namespace kelvo::regsvr32 {
 
 enum class CallStatus {
   Succeeded,          // the entry point returned a success code
-  LoadFailed,         // dlopen refused the file
+  LoadFailed,         // the file is damaged, or dlopen refused it
   EntryPointMissing,  // the library itself does not define the entry point
   EntryPointFailed,   // the entry point returned a failure code
   EntryPointThrew,    // the entry point let an exception escape

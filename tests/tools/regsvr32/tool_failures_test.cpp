@@ -57,6 +57,19 @@ TEST_F(ToolFailures, TextFileCannotBeLoaded) {
   EXPECT_THAT(run.errors, HasSubstr("Could not load " + text + ": "));
 }
 
+// Registering and unregistering a cut-off library fail cleanly instead of
+// dying of a bus error in the system loader.
+TEST_F(ToolFailures, TruncatedLibraryCannotBeLoaded) {
+  const std::filesystem::path cut = root_.path() / "CUT.OCX";
+  std::filesystem::copy_file(FIXTURE_GOOD, cut);
+  std::filesystem::resize_file(cut, 5000);
+  for (const char* flag : {"/s", "/u"}) {
+    const auto run = Run({flag, cut.string()});
+    EXPECT_EQ(run.exit_code, 3);
+    EXPECT_THAT(run.errors, HasSubstr("Could not load " + cut.string() + ": truncated"));
+  }
+}
+
 TEST_F(ToolFailures, LibraryWithoutEntryPoints) {
   const auto run = Run({FIXTURE_BARE});
   EXPECT_EQ(run.exit_code, 4);
