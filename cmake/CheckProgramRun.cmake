@@ -4,6 +4,8 @@
 # a file. Libraries given in SERVERS are registered first with REGSVR.
 #   -DPROGRAM=... -DWORK=dir -DARGS=a;b -DSTATUS=n -DOUTPUT=regex
 #   [-DINPUT=file] [-DCREATES=file] [-DREGSVR=... -DSERVERS=a;b]
+#   [-DFULL_DEVICE=name]: a full device node (as /dev/full) made at WORK/name
+#   before the run, which must still be that device after it (needs root).
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
 set(ENV{KELVO_ROOT} "${WORK}/root")
@@ -16,6 +18,12 @@ foreach(server ${SERVERS})
     message(FATAL_ERROR "REGSVR32 could not register ${server} (exit ${registered})")
   endif()
 endforeach()
+if(FULL_DEVICE)
+  execute_process(COMMAND mknod "${WORK}/${FULL_DEVICE}" c 1 7 RESULT_VARIABLE made)
+  if(NOT made EQUAL 0)
+    message(FATAL_ERROR "cannot make the device node ${WORK}/${FULL_DEVICE} (mknod needs root)")
+  endif()
+endif()
 set(input_option "")
 if(INPUT)
   set(input_option INPUT_FILE "${INPUT}")
@@ -35,4 +43,10 @@ if(NOT out MATCHES "${OUTPUT}")
 endif()
 if(CREATES AND NOT EXISTS "${WORK}/${CREATES}")
   message(FATAL_ERROR "${name} ${ARGS}: ${CREATES} was not written")
+endif()
+if(FULL_DEVICE)
+  execute_process(COMMAND test -c "${WORK}/${FULL_DEVICE}" RESULT_VARIABLE still_device)
+  if(NOT still_device EQUAL 0)
+    message(FATAL_ERROR "${name} ${ARGS}: the device ${FULL_DEVICE} was removed or replaced")
+  endif()
 endif()

@@ -3,11 +3,10 @@
 // control is created; a creation that fails unloads everything created.
 
 #include <cmath>
-#include <fstream>
 #include <limits>
 #include <map>
-#include <system_error>
 
+#include "platform/base/file_write.h"
 #include "platform/base/text.h"
 #include "platform/com/error.h"
 #include "platform/forms/control_classes.h"
@@ -214,20 +213,12 @@ FormDesc DescribeForm(const FormImpl& form, const std::filesystem::path& file) {
   return d;
 }
 
-// Written to a temporary file and renamed over the old one.
 void WriteWhole(const std::filesystem::path& file, const std::string& text) {
-  const std::filesystem::path temp = file.string() + ".tmp";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    out << text;
-    out.flush();
-    if (!out) throw com::Error(com::err::kPathFileAccess, u"Path/File access error: " + text::FromUtf8(file.string()));
-  }
-  std::error_code ec;
-  std::filesystem::rename(temp, file, ec);
-  if (ec) {
-    std::filesystem::remove(temp, ec);
-    throw com::Error(com::err::kPathFileAccess, u"Path/File access error: " + text::FromUtf8(file.string()));
+  try {
+    file::WriteFile(file, text);
+  } catch (const file::WriteError& e) {
+    throw com::Error(com::err::kPathFileAccess,
+                     u"Path/File access error: " + text::FromUtf8(file.string() + " (" + e.reason() + ")"));
   }
 }
 
