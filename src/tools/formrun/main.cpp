@@ -39,7 +39,7 @@ void PrintUsage(std::ostream& out) {
          "       formrun FORMFILE [--design]\n"
          "\n"
          "  --script FILE   run an automation console script (- reads standard input)\n"
-         "  --headless      no window: load the form without a display\n"
+         "  --headless      no window: render the form without a display, to --snapshot\n"
          "  --snapshot OUT  write the composed form as a PNG image (implies --headless)\n"
          "  --design        open the form in design mode\n";
 }
@@ -78,6 +78,7 @@ std::optional<std::string> ParseArguments(int argc, char** argv, Options& option
   if (options.script && (options.headless || options.design)) return "--script takes no other option";
   if (!options.script && !options.formFile) return "nothing to do: give a form file or --script FILE";
   return std::nullopt;
+  if (options.headless && !options.snapshot) return "--headless shows nothing: give --snapshot OUT.png";
 }
 
 int Fail(const std::string& message) {
@@ -111,7 +112,6 @@ int WriteSnapshot(const Options& options) {
   forms::Application app;
   forms::Form* form = LoadForm(app, options);
   if (form == nullptr) return kFailure;
-  if (!options.snapshot) return 0;
   try {
     gfx::WritePng(win::ComposeWindow(form->Hwnd()), *options.snapshot);
   } catch (const std::exception& e) {

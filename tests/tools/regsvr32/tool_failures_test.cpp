@@ -35,6 +35,15 @@ TEST_F(ToolFailures, NoArgumentsShowsUsage) {
   EXPECT_EQ(run.output, "");
 }
 
+TEST_F(ToolFailures, HelpIsAskedForNotAnError) {
+  for (const char* flag : {"--help", "/?"}) {
+    const auto run = Run({flag});
+    EXPECT_EQ(run.exit_code, 0) << flag;
+    EXPECT_THAT(run.output, HasSubstr("Usage: REGSVR32 [/s] [/u] PATH..."));
+    EXPECT_EQ(run.errors, "");
+  }
+}
+
 TEST_F(ToolFailures, UnknownFlagIsNamedAndNothingIsLoaded) {
   const auto run = Run({"/x", FIXTURE_FAILING});
   EXPECT_EQ(run.exit_code, 1);
