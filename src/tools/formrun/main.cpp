@@ -14,6 +14,7 @@
 #include "platform/com/error.h"
 #include "platform/console/console.h"
 #include "platform/forms/application.h"
+#include "platform/forms/formfile.h"
 #include "platform/gfx/picture.h"
 #include "platform/win/compose.h"
 #include "platform/win/sdl/sdl_backend.h"
@@ -77,8 +78,8 @@ std::optional<std::string> ParseArguments(int argc, char** argv, Options& option
   if (options.script && options.formFile) return "--script runs a script; give no form file with it";
   if (options.script && (options.headless || options.design)) return "--script takes no other option";
   if (!options.script && !options.formFile) return "nothing to do: give a form file or --script FILE";
-  return std::nullopt;
   if (options.headless && !options.snapshot) return "--headless shows nothing: give --snapshot OUT.png";
+  return std::nullopt;
 }
 
 int Fail(const std::string& message) {
@@ -99,6 +100,8 @@ int RunScriptFile(const std::string& path) {
 forms::Form* LoadForm(forms::Application& app, const Options& options) {
   try {
     return &app.LoadFormFile(*options.formFile, options.design);
+  } catch (const forms::FormValueError& e) {
+    Fail(e.what());  // placed already: FILE:LINE: PROPERTY: message (number)
   } catch (const com::Error& e) {
     Fail(*options.formFile + ": " + std::to_string(e.number()) + " " + text::ToUtf8(e.description()));
   } catch (const std::exception& e) {

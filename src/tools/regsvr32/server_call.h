@@ -20,7 +20,7 @@ enum class CallStatus {
 struct CallOutcome {
   CallStatus status = CallStatus::Succeeded;
   com::HRESULT result = com::S_OK;  // what the entry point returned
-  std::string detail;               // loader error text or exception message
+  std::string detail;               // loader error, exception message or the registry's failure
 };
 
 // "DllRegisterServer", or "DllUnregisterServer" when unregistering.

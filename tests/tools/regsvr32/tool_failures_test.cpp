@@ -79,6 +79,14 @@ TEST_F(ToolFailures, TruncatedLibraryCannotBeLoaded) {
   }
 }
 
+// The server only returns a code; the tool says what was wrong with the registry.
+TEST_F(ToolFailures, ADamagedRegistryIsNamedWithItsCause) {
+  std::ofstream(root_.path() / "registry") << "this is not a registry\n";
+  const auto run = Run({FIXTURE_GOOD});
+  EXPECT_EQ(run.exit_code, 5);
+  EXPECT_THAT(run.errors, HasSubstr("failed with code 0x80040201: " + (root_.path() / "registry").string() + ": line 1:"));
+}
+
 TEST_F(ToolFailures, LibraryWithoutEntryPoints) {
   const auto run = Run({FIXTURE_BARE});
   EXPECT_EQ(run.exit_code, 4);
