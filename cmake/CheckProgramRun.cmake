@@ -4,6 +4,7 @@
 # a file. Libraries given in SERVERS are registered first with REGSVR.
 #   -DPROGRAM=... -DWORK=dir -DARGS=a;b -DSTATUS=n -DOUTPUT=regex
 #   [-DINPUT=file] [-DCREATES=file] [-DREGSVR=... -DSERVERS=a;b]
+#   [-DCREATES_MATCH=regex]: what the file CREATES holds must match it
 #   [-DFULL_DEVICE=name]: a full device node (as /dev/full) made at WORK/name
 #   before the run, which must still be that device after it (needs root).
 file(REMOVE_RECURSE "${WORK}")
@@ -43,6 +44,12 @@ if(NOT out MATCHES "${OUTPUT}")
 endif()
 if(CREATES AND NOT EXISTS "${WORK}/${CREATES}")
   message(FATAL_ERROR "${name} ${ARGS}: ${CREATES} was not written")
+endif()
+if(CREATES_MATCH)
+  file(READ "${WORK}/${CREATES}" created)
+  if(NOT created MATCHES "${CREATES_MATCH}")
+    message(FATAL_ERROR "${name} ${ARGS}: ${CREATES} does not match \"${CREATES_MATCH}\":\n${created}")
+  endif()
 endif()
 if(FULL_DEVICE)
   execute_process(COMMAND test -c "${WORK}/${FULL_DEVICE}" RESULT_VARIABLE still_device)
