@@ -10,19 +10,11 @@
 
 #include <cerrno>
 #include <fstream>
-#include <sstream>
 
 #include "support/temp_dir.h"
 
 namespace kelvo::file {
 namespace {
-
-std::string Contents(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 class FileWrite : public ::testing::Test {
  protected:
@@ -36,7 +28,7 @@ class FileWrite : public ::testing::Test {
     } catch (const WriteError& e) {
       EXPECT_EQ(e.what(), old_.string() + ": cannot write: " + reason);
     }
-    EXPECT_EQ(Contents(old_), "old");
+    EXPECT_EQ(kelvo::testing::ReadFileBytes(old_), "old");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path()), {}), 1) << "a temporary file is left";
   }
 
@@ -47,10 +39,10 @@ class FileWrite : public ::testing::Test {
 TEST_F(FileWrite, ReplacesARegularFileAndKeepsItsMode) {
   std::filesystem::permissions(old_, std::filesystem::perms(0640));
   WriteFile(old_, "new");
-  EXPECT_EQ(Contents(old_), "new");
+  EXPECT_EQ(kelvo::testing::ReadFileBytes(old_), "new");
   EXPECT_EQ(std::filesystem::status(old_).permissions(), std::filesystem::perms(0640));
   WriteFile(dir_.path() / "fresh", "made");
-  EXPECT_EQ(Contents(dir_.path() / "fresh"), "made");
+  EXPECT_EQ(kelvo::testing::ReadFileBytes(dir_.path() / "fresh"), "made");
 }
 
 TEST_F(FileWrite, AFullDeviceIsReportedAndNeverRemoved) {
