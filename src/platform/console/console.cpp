@@ -70,6 +70,8 @@ int RunScript(std::istream& in, std::ostream& out, forms::Application& app) {
   }
   out << interpreter.Passed() << " passed, " << interpreter.Failed() << " failed\n";
   out.flush();
+  // A transcript that did not reach its reader is no success.
+  if (!out) throw std::runtime_error("cannot write the transcript to the output");
   return interpreter.Failed() == 0 ? 0 : 1;
 }
 

@@ -19,7 +19,8 @@
 
 namespace kelvo::console {
 
-// Runs the whole script; returns the exit status: 0 when nothing failed, else 1.
+// Runs the whole script; returns the exit status: 0 when nothing failed, else
+// 1. Throws std::runtime_error when the transcript cannot be written to out.
 int RunScript(std::istream& in, std::ostream& out, forms::Application& app);
 // The same for the script in a file, "-" meaning standard input; throws
 // std::runtime_error when the file cannot be opened or read (a directory, a
