@@ -29,6 +29,25 @@ bool IsWholeDate(std::u16string_view digits) {
   return true;
 }
 
+int Number(std::u16string_view digits) {
+  int n = 0;
+  for (char16_t ch : digits) n = n * 10 + (ch - u'0');
+  return n;
+}
+
+// The whole date's day, month and year name a day of the calendar.
+bool IsCalendarDate(std::u16string_view digits) {
+  const int day = Number(digits.substr(0, 2));
+  const int month = Number(digits.substr(2, 2));
+  const int year = Number(digits.substr(4, 4));
+  if (year < 1 || month < 1 || month > 12 || day < 1) return false;
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return day <= kDays[month - 1] + (month == 2 && leap ? 1 : 0);
+}
+
+bool IsBlank(std::u16string_view text) { return text.find_first_not_of(u' ') == std::u16string_view::npos; }
+
 }  // namespace
 
 CustomerCard::CustomerCard(forms::Form& form, std::function<void(std::string_view)> saved)
@@ -54,13 +73,19 @@ void CustomerCard::SaveClick() {
   const std::u16string name = Text(u"txtName");
   const std::u16string birth = Text(u"txtBirth");
   const std::u16string phone = Text(u"txtPhone");
+  const std::u16string birthDigits = GetMember(Field(u"txtBirth"), u"TextWithoutMask").ToString();
   if (code.empty() || name.empty()) {
     ShowStatus(u"Give the customer a code and a name");
     Field(code.empty() ? u"txtCode" : u"txtName").Focus();
     return;
   }
-  if (!IsWholeDate(GetMember(Field(u"txtBirth"), u"TextWithoutMask").ToString())) {
+  if (!IsWholeDate(birthDigits)) {
     ShowStatus(u"The birth date is incomplete");
+    Field(u"txtBirth").Focus();
+    return;
+  }
+  if (!IsCalendarDate(birthDigits)) {
+    ShowStatus(u"The birth date is not a valid date");
     Field(u"txtBirth").Focus();
     return;
   }
@@ -81,8 +106,12 @@ forms::Control& CardControl(const forms::Form& card, std::u16string_view name) {
 
 forms::Control& CustomerCard::Field(std::u16string_view name) const { return CardControl(form_, name); }
 
+// A masked field nobody typed into shows only its literals ("(  )     -"):
+// its text is empty.
 std::u16string CustomerCard::Text(std::u16string_view name) const {
-  return GetMember(Field(name), u"Text").ToString();
+  forms::Control& field = Field(name);
+  if (IsBlank(GetMember(field, u"TextWithoutMask").ToString())) return {};
+  return GetMember(field, u"Text").ToString();
 }
 
 void CustomerCard::SetText(std::u16string_view name, std::u16string value) const {

@@ -11,6 +11,7 @@ Begin Form frmCustomer
       Height = 390
       Align = 1
       AutoHeight = 1
+      TabStop = 0
       Begin CommandButton cmdNew
          Left = 240
          Top = 45

@@ -1,7 +1,8 @@
 #pragma once
 // The code behind the customer card: New clears the editable fields, Save
-// checks the birth date and reports the record in the status bar, Close (or
-// Escape) ends the program.
+// checks the birth date (complete, and a day of the calendar) and reports the
+// record in the status bar, Close (or Escape) ends the program. A field with
+// nothing typed in is saved empty, not as its mask's literals.
 
 #include <functional>
 #include <span>

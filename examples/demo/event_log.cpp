@@ -1,13 +1,28 @@
 #include "event_log.h"
 
+#include <cerrno>
+#include <cstring>
 #include <stdexcept>
 
 #include "platform/base/text.h"
 
 namespace kelvo::demo {
 
-EventLog::EventLog(const std::string& path) : out_(path, std::ios::binary | std::ios::trunc) {
+EventLog::EventLog(const std::string& path) : path_(path), out_(path, std::ios::binary | std::ios::trunc) {
   if (!out_) throw std::runtime_error("cannot write the event log " + path);
+}
+
+void EventLog::Close() {
+  if (out_.is_open()) {
+    errno = 0;
+    out_.close();
+    if (!out_) NoteFailure();
+  }
+  if (!failure_.empty()) throw std::runtime_error("cannot write the event log " + path_ + ": " + failure_);
+}
+
+void EventLog::NoteFailure() {
+  if (failure_.empty()) failure_ = errno != 0 ? std::strerror(errno) : "write error";
 }
 
 void EventLog::OnEvent(forms::Control& control, std::u16string_view event, std::span<com::Variant> args) {
@@ -18,9 +33,13 @@ void EventLog::OnFormEvent(forms::Form& form, std::u16string_view event) {
   Note(text::ToUtf8(form.Name()) + "." + text::ToUtf8(event));
 }
 
+// Events keep coming after a failed write; the first failure is kept for Close.
 void EventLog::Note(std::string_view line) {
+  if (!failure_.empty()) return;
+  errno = 0;
   out_ << line << '\n';
   out_.flush();
+  if (!out_) NoteFailure();
 }
 
 namespace {

@@ -21,6 +21,9 @@ class EventLog : public forms::EventListener {
  public:
   // Opens (truncates) the file; throws std::runtime_error when it cannot.
   explicit EventLog(const std::string& path);
+  // A log whose writing failed is an error of the program, not a quiet loss:
+  // closes the file and throws std::runtime_error if any write or the close failed.
+  void Close();
 
   void OnEvent(forms::Control& control, std::u16string_view event, std::span<com::Variant> args) override;
   void OnFormEvent(forms::Form& form, std::u16string_view event) override;
@@ -28,7 +31,11 @@ class EventLog : public forms::EventListener {
   void Note(std::string_view line);
 
  private:
+  void NoteFailure();
+
+  std::string path_;
   std::ofstream out_;
+  std::string failure_;  // why the first failed write failed; empty while all is well
 };
 
 // The line the log writes for an event: "name.Event(arg, arg)", strings quoted.

@@ -96,18 +96,15 @@ std::filesystem::path FormFile() {
 }
 
 // The application with the customer card loaded, its code attached and the
-// event log listening.
+// event log, when there is one, listening.
 class DemoApp {
  public:
-  explicit DemoApp(const Options& options) {
+  explicit DemoApp(demo::EventLog* log) : log_(log) {
     if (!com::CLSIDFromProgID(kLibraryClass)) {
       throw std::runtime_error("KLVCTL32.OCX is not registered under " + env::Root().string() +
                                ": register it first with REGSVR32.EXE KLVCTL32.OCX");
     }
-    if (options.eventLog) {
-      log_ = std::make_unique<demo::EventLog>(*options.eventLog);
-      app_.AddListener(log_.get());
-    }
+    if (log_ != nullptr) app_.AddListener(log_);
     form_ = &app_.LoadFormFile(FormFile());
     card_ = std::make_unique<demo::CustomerCard>(*form_, [this](std::string_view line) {
       if (log_) log_->Note(line);
@@ -121,19 +118,29 @@ class DemoApp {
   forms::Form& Form() { return *form_; }
 
  private:
-  // The log and the card's code outlive the application, which may still
-  // raise events while it unloads the form.
-  std::unique_ptr<demo::EventLog> log_;
+  // The card's code outlives the application, which may still raise events
+  // while it unloads the form; so does the log, which the caller owns.
+  demo::EventLog* log_;
   std::unique_ptr<demo::CustomerCard> card_;
   forms::Application app_;
   forms::Form* form_ = nullptr;
 };
 
-// Runs body, turning the errors a load or a handler may raise into a message.
+// Runs body on the loaded demo, turning the errors a load or a handler may
+// raise into a message. The event log is closed after the application has
+// unloaded, and a write it lost fails the run.
 template <typename Body>
-int Guarded(Body body) {
+int Guarded(const Options& options, Body body) {
   try {
-    return body();
+    std::unique_ptr<demo::EventLog> log;
+    if (options.eventLog) log = std::make_unique<demo::EventLog>(*options.eventLog);
+    int status;
+    {
+      DemoApp demo(log.get());
+      status = body(demo);
+    }
+    if (log) log->Close();
+    return status;
   } catch (const com::Error& e) {
     return Fail(std::to_string(e.number()) + " " + text::ToUtf8(e.description()));
   } catch (const std::exception& e) {
@@ -142,19 +149,15 @@ int Guarded(Body body) {
 }
 
 int RunScript(const Options& options) {
-  return Guarded([&] {
-    console::UseHeadlessEnvironment();
-    DemoApp demo(options);
-    return console::RunScriptFile(*options.script, std::cout, demo.App());
-  });
+  console::UseHeadlessEnvironment();
+  return Guarded(options, [&](DemoApp& demo) { return console::RunScriptFile(*options.script, std::cout, demo.App()); });
 }
 
 // Without a display: the headless backend with the real fonts, a sample
 // customer typed in, and the picture written where the user is told.
 int RunHeadless(const Options& options) {
-  return Guarded([&] {
-    win::WindowSystem::Get().InstallBackend(std::make_unique<win::HeadlessBackend>());
-    DemoApp demo(options);
+  win::WindowSystem::Get().InstallBackend(std::make_unique<win::HeadlessBackend>());
+  return Guarded(options, [&](DemoApp& demo) {
     demo::TypeSampleCustomer(demo.Form());
     const std::filesystem::path picture = options.snapshot.value_or(kDefaultPicture);
     gfx::WritePng(win::ComposeWindow(demo.Form().Hwnd()), picture);
@@ -170,8 +173,7 @@ int RunWindow(const Options& options) {
     std::cout << "demo: " << e.what() << "; running headless instead\n";
     return RunHeadless(options);
   }
-  return Guarded([&] {
-    DemoApp demo(options);
+  return Guarded(options, [&](DemoApp& demo) {
     win::RunEventLoop([&demo] { return demo.App().Ended(); });
     return 0;
   });

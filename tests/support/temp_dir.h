@@ -2,12 +2,15 @@
 // Test scaffolding shared by every module's tests: a fresh temporary
 // directory removed with everything in it afterwards, an environment variable
 // set (or unset) for a test's length, and the two together as a temporary
-// KELVO_ROOT, so that registry and system directory never touch the user's.
+// KELVO_ROOT, so that registry and system directory never touch the user's;
+// and a file's bytes read whole.
 
 #include <stdlib.h>
 
 #include <filesystem>
+#include <fstream>
 #include <optional>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <system_error>
@@ -34,6 +37,14 @@ class TempDir {
  private:
   std::filesystem::path path_;
 };
+
+// The file's bytes; empty when it cannot be read.
+inline std::string ReadFileBytes(const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
 
 class ScopedEnv {
  public:

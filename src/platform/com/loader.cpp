@@ -11,6 +11,7 @@
 #include "platform/base/environment.h"
 #include "platform/base/text.h"
 #include "platform/com/error.h"
+#include "platform/com/library_image.h"
 #include "platform/com/registry.h"
 
 namespace kelvo::com {
@@ -42,6 +43,7 @@ class LibraryTable {
     const std::string key = CanonicalName(path);
     const std::scoped_lock lock(mutex_);
     if (const auto it = libraries_.find(key); it != libraries_.end()) return it->second;
+    if (const auto fault = LibraryFileFault(path)) CantCreate(subject, ": cannot load " + path.string() + ": " + *fault);
     void* handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr) {
       const char* why = ::dlerror();

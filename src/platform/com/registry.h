@@ -85,4 +85,10 @@ class Registry {
 // The registry of this machine: env::RegistryFile().
 Registry SystemRegistry();
 
+// The last RegistryError a Registry raised in this process, empty after
+// ClearRegistryFailure: a tool that only sees a server's failure code (the
+// server caught the error) can still tell the user the cause.
+std::string LastRegistryFailure();
+void ClearRegistryFailure();
+
 }  // namespace kelvo::com

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <system_error>
 
+#include "platform/base/file_write.h"
 #include "platform/com/registry.h"
 
 namespace kelvo::com::storage {
@@ -27,12 +28,6 @@ class Descriptor {
   Descriptor(const Descriptor&) = delete;
   Descriptor& operator=(const Descriptor&) = delete;
   int get() const { return fd_; }
-  // Closes now, reporting the error close may give (a delayed write failure).
-  int Close() {
-    const int rc = ::close(fd_);
-    fd_ = -1;
-    return rc;
-  }
 
  private:
   int fd_;
@@ -44,35 +39,6 @@ int OpenRetrying(const char* path, int flags, mode_t mode = 0) {
     fd = ::open(path, flags | O_CLOEXEC, mode);
   } while (fd < 0 && errno == EINTR);
   return fd;
-}
-
-bool WriteAll(int fd, std::string_view data) {
-  while (!data.empty()) {
-    const ssize_t n = ::write(fd, data.data(), data.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    data.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return true;
-}
-
-void WriteAndFlush(const std::filesystem::path& temp, std::string_view contents) {
-  Descriptor fd(OpenRetrying(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644));
-  if (fd.get() < 0) Fail(temp, "create", errno);
-  if (!WriteAll(fd.get(), contents) || ::fsync(fd.get()) != 0 || fd.Close() != 0) {
-    const int error = errno;
-    ::unlink(temp.c_str());
-    Fail(temp, "write", error);
-  }
-}
-
-void FlushDirectory(const std::filesystem::path& dir) {
-  Descriptor fd(OpenRetrying(dir.c_str(), O_RDONLY | O_DIRECTORY));
-  if (fd.get() < 0 || ::fsync(fd.get()) != 0) Fail(dir, "flush the directory", errno);
-}
-
-std::filesystem::path DirectoryOf(const std::filesystem::path& file) {
-  return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
 }
 
 }  // namespace
@@ -95,14 +61,11 @@ std::optional<std::string> ReadFileIfPresent(const std::filesystem::path& file) 
 }
 
 void ReplaceFile(const std::filesystem::path& file, std::string_view contents) {
-  const std::filesystem::path temp = file.string() + ".tmp." + std::to_string(::getpid());
-  WriteAndFlush(temp, contents);
-  if (::rename(temp.c_str(), file.c_str()) != 0) {
-    const int error = errno;
-    ::unlink(temp.c_str());
-    Fail(file, "replace", error);
+  try {
+    file::WriteFile(file, contents);
+  } catch (const file::WriteError& e) {
+    throw RegistryError(e.what(), 0);
   }
-  FlushDirectory(DirectoryOf(file));
 }
 
 void CreateParentDirectories(const std::filesystem::path& file) {

@@ -14,8 +14,7 @@ namespace kelvo::com::storage {
 std::optional<std::string> ReadFileIfPresent(const std::filesystem::path& file);
 
 // Replaces the file with contents so that a reader sees either the old or the
-// new file, never a part: writes <file>.tmp.<pid>, flushes it, renames it over
-// the file and flushes the directory.
+// new file, never a part (file::WriteFile).
 void ReplaceFile(const std::filesystem::path& file, std::string_view contents);
 
 // Creates the directory that holds file, and its parents, when missing.

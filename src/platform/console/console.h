@@ -19,10 +19,12 @@
 
 namespace kelvo::console {
 
-// Runs the whole script; returns the exit status: 0 when nothing failed, else 1.
+// Runs the whole script; returns the exit status: 0 when nothing failed, else
+// 1. Throws std::runtime_error when the transcript cannot be written to out.
 int RunScript(std::istream& in, std::ostream& out, forms::Application& app);
 // The same for the script in a file, "-" meaning standard input; throws
-// std::runtime_error when the file cannot be opened.
+// std::runtime_error when the file cannot be opened or read (a directory, a
+// read error, more than 16 MiB).
 int RunScriptFile(const std::string& path, std::ostream& out, forms::Application& app);
 
 // Installs the headless backend unless it is the one in use, and draws every

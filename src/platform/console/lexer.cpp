@@ -1,5 +1,7 @@
 #include "platform/console/lexer.h"
 
+#include "platform/console/value_text.h"
+
 #include <cstdint>
 
 #include "platform/base/text.h"
@@ -115,7 +117,7 @@ class LineScanner {
         return text::FromAnsi(static_cast<std::uint8_t>(high * 16 + low));
       }
       default:
-        return Fail(std::string("unknown escape \\") + kind, at);
+        return Fail("unknown escape \\" + ShowControls(std::string(1, kind)), at);
     }
   }
 

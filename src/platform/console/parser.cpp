@@ -8,6 +8,7 @@
 #include "platform/base/text.h"
 #include "platform/console/keys.h"
 #include "platform/console/lexer.h"
+#include "platform/console/value_text.h"
 #include "platform/console/word_rules.h"
 
 namespace kelvo::console {
@@ -20,7 +21,8 @@ class ParseFailure : public std::runtime_error {
 
 [[noreturn]] void Fail(const std::string& message) { throw ParseFailure(message); }
 
-std::string Shown(const Token& token) { return "\"" + token.source + "\""; }
+// A word as messages show it: quoted, control characters escaped.
+std::string Shown(const Token& token) { return "\"" + ShowControls(token.source) + "\""; }
 
 // The words of one statement, consumed left to right.
 class Words {

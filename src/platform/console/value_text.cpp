@@ -48,6 +48,15 @@ std::string FormatObject(const com::ComPtr<com::IDispatch>& object, const Object
 
 }  // namespace
 
+std::string ShowControls(std::string_view raw) {
+  std::string out;
+  for (const char c : raw) {
+    const auto byte = static_cast<unsigned char>(c);
+    out += byte < 0x20 || byte == 0x7F ? "\\x" + Hex2(byte) : std::string(1, c);
+  }
+  return out;
+}
+
 std::string QuoteString(std::u16string_view s) {
   std::string out = "\"";
   std::u16string run;

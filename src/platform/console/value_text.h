@@ -21,6 +21,8 @@ namespace kelvo::console {
 // "..." with "" for a quote, \\ for a backslash, \n \r \t, and \xHH for the
 // other control characters; everything else as UTF-8.
 std::string QuoteString(std::u16string_view s);
+// Raw script text for a message: control characters as \xHH, the rest as it is.
+std::string ShowControls(std::string_view raw);
 std::string FormatShortest(double value);
 std::string FormatShortest(float value);
 std::string FormatColor(std::uint32_t color);  // &H8000000F&

@@ -2,9 +2,11 @@
 
 #include "platform/forms/control_classes.h"
 
+#include <filesystem>
 #include <map>
 #include <utility>
 
+#include "platform/base/environment.h"
 #include "platform/base/text.h"
 #include "platform/com/error.h"
 #include "platform/com/loader.h"
@@ -38,13 +40,22 @@ void RegisterControlClass(std::u16string progid, ControlFactory factory) {
 
 bool IsRegisteredControlClass(std::u16string_view progid) { return InProcessClasses().contains(Upper(progid)); }
 
-bool IsKnownControlClass(std::u16string_view progid) {
-  if (IsRegisteredControlClass(progid)) return true;
+std::optional<std::string> UnknownClassReason(std::u16string_view progid) {
+  if (IsRegisteredControlClass(progid)) return std::nullopt;
   try {
-    return com::CLSIDFromProgID(progid).has_value();
-  } catch (const std::exception&) {
-    return false;  // an unreadable registry knows no class
+    if (com::CLSIDFromProgID(progid)) return std::nullopt;
+  } catch (const com::RegistryError& e) {
+    return std::string("the registry cannot be read: ") + e.what();
   }
+  const std::string name = text::ToUtf8(progid);
+  const std::size_t dot = name.find('.');
+  const std::string how = dot == std::string::npos
+                              ? "register the library that serves it with REGSVR32.EXE"
+                              : "register its library first, for example REGSVR32.EXE " + name.substr(0, dot) + ".OCX";
+  std::error_code ec;
+  const std::filesystem::path registry = env::RegistryFile();
+  const std::string where = std::filesystem::exists(registry, ec) ? "" : " (there is no registry " + registry.string() + ")";
+  return "class " + name + " is not registered" + where + ": " + how;
 }
 
 ControlObject CreateControlObject(std::u16string_view progid) {

@@ -244,6 +244,8 @@ void ControlSite::NotifyAmbient(std::u16string_view name) {
   control_->AmbientChanged(name);
 }
 
+// GotFocus and LostFocus are the container's events: raised here, after the
+// control has taken or given up the focus, for every control alike.
 void ControlSite::NotifyFocus(bool gained) {
   if (!Interactive()) return;
   if (gained) {
@@ -251,6 +253,7 @@ void ControlSite::NotifyFocus(bool gained) {
   } else {
     control_->LostFocus();
   }
+  RaiseEvent(gained ? u"GotFocus" : u"LostFocus", {});
 }
 
 // Notifications delivered on request.

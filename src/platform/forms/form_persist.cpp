@@ -3,11 +3,10 @@
 // control is created; a creation that fails unloads everything created.
 
 #include <cmath>
-#include <fstream>
 #include <limits>
 #include <map>
-#include <system_error>
 
+#include "platform/base/file_write.h"
 #include "platform/base/text.h"
 #include "platform/com/error.h"
 #include "platform/forms/control_classes.h"
@@ -62,9 +61,7 @@ Placement ReadPlacement(const OrderedBag& ext) {
 
 void CheckClasses(const std::vector<ControlDesc>& controls, const std::string& file) {
   for (const ControlDesc& c : controls) {
-    if (!IsKnownControlClass(c.progid)) {
-      throw FormFileError(file, c.line, "unknown control class '" + text::ToUtf8(c.progid) + "'");
-    }
+    if (const auto reason = UnknownClassReason(c.progid)) throw FormFileError(file, c.line, *reason);
     CheckClasses(c.children, file);
   }
 }
@@ -117,14 +114,34 @@ void ApplyFormProperties(FormImpl& form, const OrderedBag& props) {
   }
 }
 
+// A runtime error while the control is made and reads its bag: the value it
+// last read is the one it refused; before any, the control itself failed.
+[[noreturn]] void RefusedValue(const com::Error& e, const ControlDesc& c, const OrderedBag& bag,
+                               const std::string& file) {
+  const std::u16string& key = bag.LastKeyRead();
+  if (key.empty()) throw FormValueError(e, file, c.line, c.name);
+  const auto line = c.keyLines.find(text::UpperAnsi(key));
+  throw FormValueError(e, file, line != c.keyLines.end() ? line->second : c.line, key);
+}
+
 void CreateControls(FormImpl& form, const std::vector<ControlDesc>& controls, ControlSite* container,
-                    std::vector<std::pair<ControlSite*, int>>& tabs) {
+                    std::vector<std::pair<ControlSite*, int>>& tabs, const std::string& file) {
   for (const ControlDesc& c : controls) {
     const Placement p = ReadPlacement(c.extender);
     OrderedBag bag = c.properties;
-    ControlSite& site = form.CreateControl(c.progid, c.name, p.rect, container, p.index, &bag, p.init);
-    tabs.emplace_back(&site, p.tabIndex);
-    CreateControls(form, c.children, &site, tabs);
+    ControlSite* site = nullptr;
+    try {
+      site = &form.CreateControl(c.progid, c.name, p.rect, container, p.index, &bag, p.init);
+    } catch (const com::Error& e) {
+      RefusedValue(e, c, bag, file);
+    }
+    tabs.emplace_back(site, p.tabIndex);
+    if (!c.children.empty() && (site->ClassInfo().miscStatus & com::olemisc::kSimpleFrame) == 0) {
+      throw FormFileError(file, c.children.front().line,
+                          "a control inside " + text::ToUtf8(c.name) + ", which holds no controls (only forms, " +
+                              "frames and container controls do)");
+    }
+    CreateControls(form, c.children, site, tabs, file);
   }
 }
 
@@ -214,20 +231,12 @@ FormDesc DescribeForm(const FormImpl& form, const std::filesystem::path& file) {
   return d;
 }
 
-// Written to a temporary file and renamed over the old one.
 void WriteWhole(const std::filesystem::path& file, const std::string& text) {
-  const std::filesystem::path temp = file.string() + ".tmp";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    out << text;
-    out.flush();
-    if (!out) throw com::Error(com::err::kPathFileAccess, u"Path/File access error: " + text::FromUtf8(file.string()));
-  }
-  std::error_code ec;
-  std::filesystem::rename(temp, file, ec);
-  if (ec) {
-    std::filesystem::remove(temp, ec);
-    throw com::Error(com::err::kPathFileAccess, u"Path/File access error: " + text::FromUtf8(file.string()));
+  try {
+    file::WriteFile(file, text);
+  } catch (const file::WriteError& e) {
+    throw com::Error(com::err::kPathFileAccess,
+                     u"Path/File access error: " + text::FromUtf8(file.string() + " (" + e.reason() + ")"));
   }
 }
 
@@ -248,7 +257,7 @@ Form& Application::LoadFormFile(const std::filesystem::path& file, bool design) 
   try {
     ApplyFormProperties(form, desc.properties);
     std::vector<std::pair<ControlSite*, int>> tabs;
-    CreateControls(form, desc.controls, nullptr, tabs);
+    CreateControls(form, desc.controls, nullptr, tabs, name);
     form.ApplyTabIndices(tabs);
   } catch (...) {
     impl_->Unload(form, false);

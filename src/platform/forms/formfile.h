@@ -26,11 +26,13 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <map>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/com/error.h"
 #include "platform/com/typeinfo.h"
 #include "platform/forms/property_bag.h"
 
@@ -47,6 +49,19 @@ class FormFileError : public std::runtime_error {
   int line_;
 };
 
+// A value a control refused while a form file loaded (Type mismatch, Overflow,
+// Invalid picture...): the runtime error, with its number, placed where the
+// value stands. description() is "FILE:LINE: PROPERTY: DESCRIPTION" and what()
+// adds " (NUMBER)".
+class FormValueError : public com::Error {
+ public:
+  FormValueError(const com::Error& error, const std::string& file, int line, std::u16string_view property);
+  const char* what() const noexcept override { return message_.c_str(); }
+
+ private:
+  std::string message_;
+};
+
 // Limits a reader enforces (beyond them the file is refused).
 inline constexpr std::size_t kMaxFormFileBytes = 16u << 20;
 inline constexpr int kMaxFormFileNesting = 32;   // Begin blocks inside one another, the form included
@@ -56,6 +71,7 @@ struct ControlDesc {
   std::u16string progid;
   std::u16string name;
   int line = 0;                // line of its Begin
+  std::map<std::u16string, int> keyLines;  // line of each key, by upper-case name
   OrderedBag extender;         // Left, Top, ..., Index as read (see ExtenderKeys)
   OrderedBag properties;       // every other key, in file order: the control's bag
   std::vector<ControlDesc> children;  // controls inside this one

@@ -2,9 +2,10 @@
 // text is parsed into descriptions before anything is created.
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <system_error>
 
 #include "platform/base/text.h"
@@ -72,7 +73,7 @@ class Parser {
   FormDesc Parse() {
     FormDesc form;
     const int beginLine = NextLine();
-    if (beginLine == 0) Fail(LastLine(), "expected Begin Form NAME or Begin MDIForm NAME");
+    if (beginLine == 0) Fail(0, "the file is empty (expected Begin Form NAME or Begin MDIForm NAME)");
     try {
       LineScanner s(Current());
       if (!Is(s.Word(), "Begin")) throw ScanError("expected Begin Form NAME or Begin MDIForm NAME");
@@ -85,7 +86,7 @@ class Parser {
       Fail(beginLine, e.what());
     }
     form.properties.SetBaseDirectory(base_);
-    Body(form.properties, nullptr, form.controls, 1, beginLine, text::ToUtf8(form.name));
+    Body(form.properties, nullptr, nullptr, form.controls, 1, beginLine, text::ToUtf8(form.name));
     if (NextLine() != 0) Fail(index_, "expected the end of the file after the form's End");
     return form;
   }
@@ -127,9 +128,9 @@ class Parser {
     return text::FromUtf8(name);
   }
 
-  // The lines of a block up to its End. extender is null for the form.
-  void Body(OrderedBag& properties, OrderedBag* extender, std::vector<ControlDesc>& controls, int depth,
-            int openLine, const std::string& owner) {
+  // The lines of a block up to its End. extender and keyLines are null for the form.
+  void Body(OrderedBag& properties, OrderedBag* extender, std::map<std::u16string, int>* keyLines,
+            std::vector<ControlDesc>& controls, int depth, int openLine, const std::string& owner) {
     for (;;) {
       const int line = NextLine();
       if (line == 0) {
@@ -154,6 +155,7 @@ class Parser {
             throw ScanError("expected BeginProperty Font at the form's level");
           }
           Store(properties, key, com::Variant::Object(FontBlock(line, key)));
+          if (keyLines != nullptr) (*keyLines)[text::UpperAnsi(key)] = line;
           continue;
         }
         const std::u16string key = text::FromUtf8(word);
@@ -167,6 +169,7 @@ class Parser {
           if (extender == nullptr) CheckFormValue(key, value);
           Store(properties, key, std::move(value));
         }
+        if (keyLines != nullptr) (*keyLines)[text::UpperAnsi(key)] = line;
       } catch (const ScanError& e) {
         Fail(line, e.what());
       }
@@ -191,7 +194,7 @@ class Parser {
     s.ExpectEnd("the end of the line after the control's name");
     c.properties.SetBaseDirectory(base_);
     c.extender.SetBaseDirectory(base_);
-    Body(c.properties, &c.extender, c.children, depth, line, text::ToUtf8(c.name));
+    Body(c.properties, &c.extender, &c.keyLines, c.children, depth, line, text::ToUtf8(c.name));
     return c;
   }
 
@@ -258,25 +261,36 @@ class Parser {
 }  // namespace
 
 FormFileError::FormFileError(const std::string& file, int line, const std::string& what)
-    : std::runtime_error(file + ":" + std::to_string(line) + ": " + what), file_(file), line_(line) {}
+    : std::runtime_error(file + (line > 0 ? ":" + std::to_string(line) : std::string()) + ": " + what),
+      file_(file),
+      line_(line) {}
+
+FormValueError::FormValueError(const com::Error& error, const std::string& file, int line,
+                               std::u16string_view property)
+    : com::Error(error.number(), text::FromUtf8(file + ":" + std::to_string(line) + ": ") + std::u16string(property) +
+                                     u": " + error.description()),
+      message_(text::ToUtf8(description()) + " (" + std::to_string(error.number()) + ")") {}
 
 FormDesc ParseFormFile(std::string_view text, const std::string& fileName, const std::filesystem::path& base) {
   if (text.size() > kMaxFormFileBytes) throw FormFileError(fileName, 0, "expected a file of at most 16 MiB");
   return Parser(text, fileName, base).Parse();
 }
 
+// Any file that reads as text will do (a pipe, a device): what it gives is
+// read up to one byte past the limit.
 FormDesc ReadFormFile(const std::filesystem::path& file) {
   const std::string name = file.string();
   std::error_code ec;
-  const auto size = std::filesystem::file_size(file, ec);
-  if (ec) throw FormFileError(name, 0, "cannot read the file: " + ec.message());
-  if (size > kMaxFormFileBytes) throw FormFileError(name, 0, "expected a file of at most 16 MiB");
+  if (std::filesystem::is_directory(file, ec)) throw FormFileError(name, 0, "cannot read the file: it is a directory");
   std::ifstream in(file, std::ios::binary);
-  if (!in) throw FormFileError(name, 0, "cannot open the file");
-  std::ostringstream content;
-  content << in.rdbuf();
+  if (!in) throw FormFileError(name, 0, std::string("cannot open the file: ") + std::strerror(errno));
+  std::string content;
+  char chunk[65536];
+  while (content.size() <= kMaxFormFileBytes && in.read(chunk, sizeof chunk).gcount() > 0) {
+    content.append(chunk, static_cast<std::size_t>(in.gcount()));
+  }
   if (in.bad()) throw FormFileError(name, 0, "cannot read the file");
-  return ParseFormFile(content.str(), name, file.parent_path());
+  return ParseFormFile(content, name, file.parent_path());
 }
 
 }  // namespace kelvo::forms

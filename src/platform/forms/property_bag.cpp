@@ -42,6 +42,7 @@ std::vector<OrderedBag::Item>::const_iterator OrderedBag::Locate(std::u16string_
 com::Variant OrderedBag::Read(std::u16string_view key, const com::Variant& defaultValue) {
   const auto it = Locate(key);
   if (it == items_.end()) return defaultValue;
+  lastKeyRead_ = it->first;
   const com::Variant& stored = it->second;
   if (defaultValue.IsObject() && stored.IsString()) return PictureFromPath(stored, baseDirectory_);
   if (IsScalar(defaultValue.type()) && stored.type() != defaultValue.type() && IsScalar(stored.type())) {

@@ -41,6 +41,10 @@ class OrderedBag final : public IPropertyBag {
   std::size_t size() const { return items_.size(); }
   bool empty() const { return items_.empty(); }
 
+  // The key of the last stored value Read was asked for, so that a value the
+  // control refuses can be named; empty before the first.
+  const std::u16string& LastKeyRead() const { return lastKeyRead_; }
+
   const std::filesystem::path& BaseDirectory() const { return baseDirectory_; }
   void SetBaseDirectory(std::filesystem::path dir) { baseDirectory_ = std::move(dir); }
 
@@ -50,6 +54,7 @@ class OrderedBag final : public IPropertyBag {
 
   std::vector<Item> items_;
   std::filesystem::path baseDirectory_;
+  std::u16string lastKeyRead_;
 };
 
 }  // namespace kelvo::forms

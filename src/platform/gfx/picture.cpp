@@ -7,6 +7,7 @@
 #include "platform/gfx/gif_check.h"
 #include "platform/gfx/ico_decode.h"
 #include "platform/gfx/picture_formats.h"
+#include "platform/gfx/png_decode.h"
 #include "platform/gfx/stb_decode.h"
 
 namespace kelvo::gfx {
@@ -37,8 +38,8 @@ Image DecodePicture(std::span<const std::uint8_t> bytes) {
     case PictureFormat::Bmp: CheckBmp(bytes); break;
     case PictureFormat::Gif: CheckGif(bytes); break;
     case PictureFormat::Ico: return DecodeIco(bytes);
-    case PictureFormat::Jpeg:
-    case PictureFormat::Png: break;  // the decoder itself refuses cut-off data
+    case PictureFormat::Png: return DecodePng(bytes);
+    case PictureFormat::Jpeg: break;  // the decoder itself refuses cut-off data
     case PictureFormat::Unknown: throw PictureError("the data is not a BMP, ICO, GIF, JPEG or PNG picture");
   }
   return DecodeWithStb(bytes, format);

@@ -40,11 +40,15 @@ std::string_view FormatName(PictureFormat format) {
 
 void CheckPictureSize(std::int64_t width, std::int64_t height) {
   if (width <= 0 || height <= 0) throw PictureError("the picture has no pixels");
-  if (width > kMaxPictureSide || height > kMaxPictureSide ||
-      static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) * 4 > kMaxPictureBytes) {
-    throw PictureError("the picture is too large (" + std::to_string(width) + "x" + std::to_string(height) +
-                       " pixels; at most " + std::to_string(kMaxPictureSide) + " on a side and " +
-                       std::to_string(kMaxPictureBytes >> 20) + " MB)");
+  const std::string size = std::to_string(width) + "x" + std::to_string(height) + " pixels";
+  if (width > kMaxPictureSide || height > kMaxPictureSide) {
+    throw PictureError("the picture is too large (" + size + "; at most " + std::to_string(kMaxPictureSide) +
+                       " pixels on a side)");
+  }
+  const std::uint64_t bytes = static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) * 4;
+  if (bytes > kMaxPictureBytes) {
+    throw PictureError("the picture is too large (" + size + " take " + std::to_string((bytes + (1 << 20) - 1) >> 20) +
+                       " MiB; at most " + std::to_string(kMaxPictureBytes >> 20) + " MiB)");
   }
 }
 

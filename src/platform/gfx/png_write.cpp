@@ -1,18 +1,13 @@
 #include <png.h>
 
-#include <cstdio>
-#include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/base/file_write.h"
 #include "platform/gfx/picture.h"
 
 namespace kelvo::gfx {
 namespace {
-
-struct FileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
 
 // libpng reports errors by calling this; throwing through its C frames is not
 // safe, so the error jumps back to WritePng's setjmp instead.
@@ -36,8 +31,14 @@ std::vector<png_byte> RgbaRows(const Image& image) {
   return rows;
 }
 
-// Runs libpng over an open file; false (with the reason) when libpng fails.
-bool Encode(std::FILE* file, const Image& image, std::vector<png_byte>& rgba, std::string& reason) {
+void AppendToString(png_structp png, png_bytep data, png_size_t size) {
+  static_cast<std::string*>(png_get_io_ptr(png))->append(reinterpret_cast<const char*>(data), size);
+}
+
+void NoFlush(png_structp) {}
+
+// Runs libpng into bytes; false (with the reason) when libpng fails.
+bool Encode(std::string& bytes, const Image& image, std::vector<png_byte>& rgba, std::string& reason) {
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &reason, OnPngError, OnPngWarning);
   if (png == nullptr) return false;
   png_infop info = png_create_info_struct(png);
@@ -45,7 +46,7 @@ bool Encode(std::FILE* file, const Image& image, std::vector<png_byte>& rgba, st
   for (std::size_t y = 0; y < rows.size(); ++y) rows[y] = rgba.data() + y * static_cast<std::size_t>(image.width()) * 4;
   volatile bool ok = false;  // set after setjmp: must survive a jump back
   if (info != nullptr && setjmp(png_jmpbuf(png)) == 0) {
-    png_init_io(png, file);
+    png_set_write_fn(png, &bytes, AppendToString, NoFlush);
     png_set_IHDR(png, info, static_cast<png_uint_32>(image.width()), static_cast<png_uint_32>(image.height()), 8,
                  PNG_COLOR_TYPE_RGBA, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
@@ -64,17 +65,15 @@ void WritePng(const Image& image, const std::filesystem::path& file) {
     throw PictureError(file.string() + ": cannot write PNG (" + why + ")");
   };
   if (image.empty()) fail("the image has no pixels");
-  std::unique_ptr<std::FILE, FileCloser> out(std::fopen(file.c_str(), "wb"));
-  if (!out) fail("cannot create the file");
   std::vector<png_byte> rgba = RgbaRows(image);
   std::string reason = "out of memory";
-  const bool encoded = Encode(out.get(), image, rgba, reason);
-  const bool flushed = encoded && std::fflush(out.get()) == 0 && std::ferror(out.get()) == 0;
-  const bool closed = std::fclose(out.release()) == 0;
-  if (encoded && flushed && closed) return;
-  std::error_code ignored;
-  std::filesystem::remove(file, ignored);  // no half-written picture is left behind
-  fail(encoded ? "write error" : reason);
+  std::string bytes;
+  if (!Encode(bytes, image, rgba, reason)) fail(reason);
+  try {
+    file::WriteFile(file, bytes);
+  } catch (const file::WriteError& e) {
+    fail(e.reason());
+  }
 }
 
 }  // namespace kelvo::gfx

@@ -14,6 +14,7 @@
 #include "platform/com/error.h"
 #include "platform/console/console.h"
 #include "platform/forms/application.h"
+#include "platform/forms/formfile.h"
 #include "platform/gfx/picture.h"
 #include "platform/win/compose.h"
 #include "platform/win/sdl/sdl_backend.h"
@@ -39,7 +40,7 @@ void PrintUsage(std::ostream& out) {
          "       formrun FORMFILE [--design]\n"
          "\n"
          "  --script FILE   run an automation console script (- reads standard input)\n"
-         "  --headless      no window: load the form without a display\n"
+         "  --headless      no window: render the form without a display, to --snapshot\n"
          "  --snapshot OUT  write the composed form as a PNG image (implies --headless)\n"
          "  --design        open the form in design mode\n";
 }
@@ -77,6 +78,7 @@ std::optional<std::string> ParseArguments(int argc, char** argv, Options& option
   if (options.script && options.formFile) return "--script runs a script; give no form file with it";
   if (options.script && (options.headless || options.design)) return "--script takes no other option";
   if (!options.script && !options.formFile) return "nothing to do: give a form file or --script FILE";
+  if (options.headless && !options.snapshot) return "--headless shows nothing: give --snapshot OUT.png";
   return std::nullopt;
 }
 
@@ -98,6 +100,8 @@ int RunScriptFile(const std::string& path) {
 forms::Form* LoadForm(forms::Application& app, const Options& options) {
   try {
     return &app.LoadFormFile(*options.formFile, options.design);
+  } catch (const forms::FormValueError& e) {
+    Fail(e.what());  // placed already: FILE:LINE: PROPERTY: message (number)
   } catch (const com::Error& e) {
     Fail(*options.formFile + ": " + std::to_string(e.number()) + " " + text::ToUtf8(e.description()));
   } catch (const std::exception& e) {
@@ -111,7 +115,6 @@ int WriteSnapshot(const Options& options) {
   forms::Application app;
   forms::Form* form = LoadForm(app, options);
   if (form == nullptr) return kFailure;
-  if (!options.snapshot) return 0;
   try {
     gfx::WritePng(win::ComposeWindow(form->Hwnd()), *options.snapshot);
   } catch (const std::exception& e) {

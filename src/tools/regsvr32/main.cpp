@@ -12,6 +12,7 @@
 // OPTIONS
 //   /u, -u   call DllUnregisterServer instead, removing the registration
 //   /s, -s   silent: report only failures
+//   /?, -h, --help   show the usage on standard output and exit 0
 //   Options may stand anywhere and in any case. Any argument starting with
 //   "-", and any two-character argument starting with "/", is an option; write
 //   a file at the root such as "/x" as "/./x".
@@ -38,7 +39,12 @@ int main(int argc, char** argv) {
   std::vector<std::string_view> args;
   for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
   try {
-    return RunRegistration(ParseCommandLine(args), std::cerr);
+    const CommandLine line = ParseCommandLine(args);
+    if (line.help) {
+      std::cout << UsageText();
+      return kExitOk;
+    }
+    return RunRegistration(line, std::cerr);
   } catch (const CommandLineError& error) {
     std::cerr << "REGSVR32: " << error.what() << "\n\n" << UsageText();
     return kExitBadCommandLine;

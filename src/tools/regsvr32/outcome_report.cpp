@@ -22,7 +22,8 @@ std::string DescribeOutcome(const CallOutcome& outcome, std::string_view path, s
     case CallStatus::EntryPointMissing:
       return file + " was loaded, but it has no entry point " + entry + ".";
     case CallStatus::EntryPointFailed:
-      return entry + " in " + file + " failed with code " + HexCode(outcome.result) + ".";
+      return entry + " in " + file + " failed with code " + HexCode(outcome.result) +
+             (outcome.detail.empty() ? "." : ": " + outcome.detail);
     case CallStatus::EntryPointThrew:
       return entry + " in " + file + " failed with an exception: " + outcome.detail;
   }

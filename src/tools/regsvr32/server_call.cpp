@@ -4,8 +4,11 @@
 #include <link.h>
 
 #include <exception>
+#include <utility>
 
 #include "platform/com/classfactory.h"
+#include "platform/com/library_image.h"
+#include "platform/com/registry.h"
 
 namespace kelvo::regsvr32 {
 namespace {
@@ -55,14 +58,17 @@ void* OwnSymbol(void* handle, const std::string& name) {
   return holder == library ? symbol : nullptr;
 }
 
+// A server reports a registry it could not read or write only by its code;
+// the platform remembers the cause.
 CallOutcome OutcomeOf(com::HRESULT result) {
-  const CallStatus status = com::Succeeded(result) ? CallStatus::Succeeded : CallStatus::EntryPointFailed;
-  return {status, result, {}};
+  if (com::Succeeded(result)) return {CallStatus::Succeeded, result, {}};
+  return {CallStatus::EntryPointFailed, result, com::LastRegistryFailure()};
 }
 
 // A server that lets an exception escape its C entry point has failed; the
 // tool reports it instead of terminating.
 CallOutcome Invoke(com::DllRegisterServerFn entry) {
+  com::ClearRegistryFailure();
   try {
     return OutcomeOf(entry());
   } catch (const std::exception& error) {
@@ -80,6 +86,7 @@ std::string_view EntryPointName(bool unregister) {
 
 CallOutcome CallEntryPoint(std::string_view path, std::string_view entry_point) {
   const std::string loaded_path = LoadablePath(path);
+  if (auto fault = com::LibraryFileFault(loaded_path)) return {CallStatus::LoadFailed, com::S_OK, std::move(*fault)};
   void* handle = dlopen(loaded_path.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (handle == nullptr) return {CallStatus::LoadFailed, com::S_OK, LoaderError(loaded_path)};
   const LoadedLibrary library(handle);

@@ -11,7 +11,7 @@ namespace kelvo::regsvr32 {
 
 enum class CallStatus {
   Succeeded,          // the entry point returned a success code
-  LoadFailed,         // dlopen refused the file
+  LoadFailed,         // the file is damaged, or dlopen refused it
   EntryPointMissing,  // the library itself does not define the entry point
   EntryPointFailed,   // the entry point returned a failure code
   EntryPointThrew,    // the entry point let an exception escape
@@ -20,7 +20,7 @@ enum class CallStatus {
 struct CallOutcome {
   CallStatus status = CallStatus::Succeeded;
   com::HRESULT result = com::S_OK;  // what the entry point returned
-  std::string detail;               // loader error text or exception message
+  std::string detail;               // loader error, exception message or the registry's failure
 };
 
 // "DllRegisterServer", or "DllUnregisterServer" when unregistering.

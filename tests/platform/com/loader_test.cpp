@@ -96,6 +96,16 @@ TEST_F(Loader, AFileThatIsNotALibraryCannotBeLoaded) {
             std::string::npos);
 }
 
+// The system loader would map the missing pages and die of a bus error.
+TEST_F(Loader, ATruncatedLibraryIsRefusedNamingTheFile) {
+  const auto path = root_.dir() / "cut.ocx";
+  std::filesystem::copy_file(KELVO_FIXTURE_SERVER, path);
+  std::filesystem::resize_file(path, 5000);
+  RegisterServer(kCounterClsid, path.string());
+  EXPECT_NE(CantCreateReason([] { CreateObject(kCounterClsid); }).find(": cannot load " + path.string() + ": truncated"),
+            std::string::npos);
+}
+
 TEST_F(Loader, ALibraryWithoutTheEntryPointIsNamed) {
   RegisterServer(kOtherClsid, PlatformLibraryPath());
   EXPECT_EQ(CantCreateReason([] { GetClassObject(kOtherClsid); }),

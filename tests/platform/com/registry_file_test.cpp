@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <fstream>
-#include <sstream>
 #include <string>
 
 #include "platform/base/environment.h"
@@ -12,13 +11,6 @@
 
 namespace kelvo::com {
 namespace {
-
-std::string ReadBytes(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
 
 void WriteBytes(const std::filesystem::path& file, const std::string& bytes) {
   std::filesystem::create_directories(file.parent_path());
@@ -73,25 +65,25 @@ TEST_F(RegistryFile, CorruptFileIsRefusedAndLeftByteForByte) {
   bool changed = false;
   EXPECT_THROW(registry_.Update([&](RegistryTree&) { changed = true; }), RegistryError);
   EXPECT_FALSE(changed);
-  EXPECT_EQ(ReadBytes(file_), bytes);
+  EXPECT_EQ(kelvo::testing::ReadFileBytes(file_), bytes);
 }
 
 TEST_F(RegistryFile, AChangeThatThrowsWritesNothing) {
   registry_.Update([](RegistryTree& t) { t.CreateKey("A"); });
-  const std::string before = ReadBytes(file_);
+  const std::string before = kelvo::testing::ReadFileBytes(file_);
   EXPECT_THROW(registry_.Update([](RegistryTree& t) {
     t.CreateKey("B");
     throw std::runtime_error("changed my mind");
   }),
                std::runtime_error);
-  EXPECT_EQ(ReadBytes(file_), before);
+  EXPECT_EQ(kelvo::testing::ReadFileBytes(file_), before);
 }
 
 TEST_F(RegistryFile, AnUnchangedTreeIsNotRewritten) {
   const std::string handWritten = "; my notes\n[A]\n@=\"1\"\n";
   WriteBytes(file_, handWritten);
   registry_.Update([](RegistryTree& t) { t.SetValue("A", "", RegValue::Str("1")); });
-  EXPECT_EQ(ReadBytes(file_), handWritten);
+  EXPECT_EQ(kelvo::testing::ReadFileBytes(file_), handWritten);
 }
 
 TEST_F(RegistryFile, SystemRegistryLivesUnderTheRoot) {

@@ -15,6 +15,15 @@ constexpr std::string_view kProbeForm =
 
 std::string WithProbe(std::string_view rest) { return std::string(kProbeForm) + std::string(rest); }
 
+// A transcript lost on its way out (a full device) is no success.
+TEST(Transcript, AnOutputThatFailsIsAnError) {
+  forms::Application app;
+  std::istringstream in("form f\n");
+  std::ostringstream out;
+  out.setstate(std::ios::badbit);
+  EXPECT_THROW(RunScript(in, out, app), std::runtime_error);
+}
+
 TEST(Transcript, CountsExpectationsErrorsAndBadLines) {
   const Transcript t = RunConsole(WithProbe(
       "let p.Caption \"ab\"\n"

@@ -8,6 +8,7 @@
 
 #include "picture_bytes.h"
 #include "platform/gfx/picture.h"
+#include "platform/gfx/picture_formats.h"
 #include "support/temp_dir.h"
 
 namespace kelvo::gfx {
@@ -81,6 +82,20 @@ TEST(Bmp, RefusesHugeDimensionsBeforeAllocating) {
   Bytes tall = testing::Bmp24(Quad());
   for (int i = 0; i < 4; ++i) tall[22 + i] = i == 3 ? 0x80 : 0x00;  // height INT_MIN
   ExpectRefused(tall, "too large");
+}
+
+TEST(Picture, TheSizeRefusalStatesTheLimitBroken) {
+  const auto message = [](std::int64_t w, std::int64_t h) {
+    try {
+      CheckPictureSize(w, h);
+    } catch (const PictureError& e) {
+      return std::string(e.what());
+    }
+    return std::string("accepted");
+  };
+  EXPECT_EQ(message(20000, 10), "the picture is too large (20000x10 pixels; at most 16384 pixels on a side)");
+  EXPECT_EQ(message(16000, 16000), "the picture is too large (16000x16000 pixels take 977 MiB; at most 256 MiB)");
+  EXPECT_EQ(message(8000, 8000), "accepted");
 }
 
 TEST(Gif, DecodesTheFirstImage) {

@@ -35,6 +35,15 @@ TEST_F(ToolFailures, NoArgumentsShowsUsage) {
   EXPECT_EQ(run.output, "");
 }
 
+TEST_F(ToolFailures, HelpIsAskedForNotAnError) {
+  for (const char* flag : {"--help", "/?"}) {
+    const auto run = Run({flag});
+    EXPECT_EQ(run.exit_code, 0) << flag;
+    EXPECT_THAT(run.output, HasSubstr("Usage: REGSVR32 [/s] [/u] PATH..."));
+    EXPECT_EQ(run.errors, "");
+  }
+}
+
 TEST_F(ToolFailures, UnknownFlagIsNamedAndNothingIsLoaded) {
   const auto run = Run({"/x", FIXTURE_FAILING});
   EXPECT_EQ(run.exit_code, 1);
@@ -55,6 +64,27 @@ TEST_F(ToolFailures, TextFileCannotBeLoaded) {
   const auto run = Run({"/s", text});
   EXPECT_EQ(run.exit_code, 3);
   EXPECT_THAT(run.errors, HasSubstr("Could not load " + text + ": "));
+}
+
+// Registering and unregistering a cut-off library fail cleanly instead of
+// dying of a bus error in the system loader.
+TEST_F(ToolFailures, TruncatedLibraryCannotBeLoaded) {
+  const std::filesystem::path cut = root_.path() / "CUT.OCX";
+  std::filesystem::copy_file(FIXTURE_GOOD, cut);
+  std::filesystem::resize_file(cut, 5000);
+  for (const char* flag : {"/s", "/u"}) {
+    const auto run = Run({flag, cut.string()});
+    EXPECT_EQ(run.exit_code, 3);
+    EXPECT_THAT(run.errors, HasSubstr("Could not load " + cut.string() + ": truncated"));
+  }
+}
+
+// The server only returns a code; the tool says what was wrong with the registry.
+TEST_F(ToolFailures, ADamagedRegistryIsNamedWithItsCause) {
+  std::ofstream(root_.path() / "registry") << "this is not a registry\n";
+  const auto run = Run({FIXTURE_GOOD});
+  EXPECT_EQ(run.exit_code, 5);
+  EXPECT_THAT(run.errors, HasSubstr("failed with code 0x80040201: " + (root_.path() / "registry").string() + ": line 1:"));
 }
 
 TEST_F(ToolFailures, LibraryWithoutEntryPoints) {

@@ -19,14 +19,12 @@ class ButtonBase : public CaptionedControl<Derived> {
   void GotFocus() override {
     hasFocus_ = true;
     this->Self().Draw();
-    this->Core().Raise(u"GotFocus");
   }
 
   void LostFocus() override {
     hasFocus_ = false;
     pressed_ = false;
     this->Self().Draw();
-    this->Core().Raise(u"LostFocus");
   }
 
   void KeyDown(std::int16_t& code, std::int16_t& shift) override {

@@ -144,13 +144,11 @@ class ComboBox final : public StdControl<ComboBox> {
   void GotFocus() override {
     hasFocus_ = true;
     Draw();
-    Core().Raise(u"GotFocus");
   }
 
   void LostFocus() override {
     hasFocus_ = false;
     Draw();
-    Core().Raise(u"LostFocus");
   }
 
   void KeyDown(std::int16_t& code, std::int16_t& shift) override {

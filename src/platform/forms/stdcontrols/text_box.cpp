@@ -152,14 +152,12 @@ class TextBox final : public StdControl<TextBox> {
     Ws().CreateCaret(Site().Hwnd(), 1, LineHeight());
     Refresh();
     Ws().ShowCaret(Site().Hwnd());
-    Core().Raise(u"GotFocus");
   }
 
   void LostFocus() override {
     hasFocus_ = false;
     Ws().DestroyCaret();
     Draw();
-    Core().Raise(u"LostFocus");
   }
 
   void KeyDown(std::int16_t& code, std::int16_t& shift) override {
