@@ -22,6 +22,8 @@ function(kelvo_add_test name)
   target_link_libraries(${name} PRIVATE kelvoplatform kelvo_options GTest::gtest GTest::gtest_main)
   # Shared test scaffolding is included as "support/...".
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  # Where a test writes what it leaves for inspection (a golden mismatch's picture).
+  target_compile_definitions(${name} PRIVATE KELVO_TEST_OUTPUT="${CMAKE_CURRENT_BINARY_DIR}/test_output")
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "KELVO_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data")
 endfunction()

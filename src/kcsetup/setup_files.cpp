@@ -4,14 +4,15 @@
 
 #include <cerrno>
 #include <cstring>
-#include <optional>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <system_error>
 #include <vector>
 
+#include "platform/base/file_write.h"
 #include "platform/base/text.h"
 #include "platform/com/error.h"
-#include "platform/com/registry_storage.h"
 
 namespace kelvo::kcsetup {
 namespace {
@@ -41,12 +42,19 @@ bool FileExists(const fs::path& file) {
   return fs::is_regular_file(file, ec);
 }
 
-// Read whole, then written beside the target and renamed over it, the way
-// the registry file is replaced.
+// Read whole, then written beside the target and renamed over it by the
+// platform's file-writing rule, so a failed copy leaves the old file.
 void CopyReplacing(const fs::path& from, const fs::path& to) {
-  const std::optional<std::string> content = com::storage::ReadFileIfPresent(from);
-  if (!content) throw com::Error(com::err::kFileNotFound, u"File not found: " + Named(from));
-  com::storage::ReplaceFile(to, *content);
+  std::ifstream in(from, std::ios::binary);
+  if (!in) throw com::Error(com::err::kFileNotFound, u"File not found: " + Named(from));
+  std::ostringstream content;
+  content << in.rdbuf();
+  if (in.bad()) throw Failure(from, "read", EIO);
+  try {
+    file::WriteFile(to, content.str());
+  } catch (const file::WriteError& e) {
+    throw com::Error(com::err::kPathFileAccess, text::FromUtf8(e.what()));
+  }
 }
 
 void DeleteAllNamed(const fs::path& dir, std::u16string_view baseName) {

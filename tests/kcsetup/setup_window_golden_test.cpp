@@ -1,5 +1,5 @@
 // The setup window as it comes up, drawn in the built-in font, against a
-// committed PNG (see support/golden.h); and the parts of it the code fills in.
+// committed PNG (see support/golden_image.h); and the parts of it the code fills in.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -10,7 +10,7 @@
 #include "kcsetup/setup_window.h"
 #include "platform/console/console.h"
 #include "platform/win/compose.h"
-#include "support/golden.h"
+#include "support/golden_image.h"
 #include "support/temp_dir.h"
 
 namespace kelvo::kcsetup {
@@ -33,8 +33,7 @@ TEST(SetupWindow, ComesUpWithTheListedComponent) {
   ASSERT_FALSE(app.Ended());
   EXPECT_EQ(form.Caption(), u"KelvoControls Setup");
   EXPECT_EQ(form.Find(u"btnComando", 1)->Rect().top, 3090);
-  EXPECT_TRUE(kelvo::testing::MatchesGolden(win::ComposeWindow(form.Hwnd()), kelvo::testing::GoldenDir("kcsetup"),
-                                            "setup_window"));
+  EXPECT_TRUE(kelvo::testing::MatchesGolden(win::ComposeWindow(form.Hwnd()), "kcsetup", "setup_window"));
   app.End();
 }
 

@@ -4,17 +4,10 @@
 #include <array>
 
 #include "klvctl32/host/enginer.h"
+#include "klvctl32/host/get_member.h"
 #include "platform/com/error.h"
 
 namespace kelvo::klvctl32 {
-
-namespace {
-
-com::Variant GetMember(com::IDispatch& object, std::u16string_view name, std::span<com::Variant> args = {}) {
-  return object.Invoke(name, com::InvokeKind::Get, args);
-}
-
-}  // namespace
 
 // Runs under an error trap: the first control without Enabled, or an enabled
 // one without ToKelvoEnginer (the engine itself, the container's own

@@ -1,5 +1,6 @@
 #include "klvctl32/host/focus_protocol.h"
 
+#include "klvctl32/host/get_member.h"
 #include "platform/com/error.h"
 #include "platform/com/variant.h"
 #include "platform/win/user32.h"
@@ -7,10 +8,6 @@
 namespace kelvo::klvctl32 {
 
 namespace {
-
-com::Variant GetMember(com::IDispatch& object, std::u16string_view name) {
-  return object.Invoke(name, com::InvokeKind::Get, {});
-}
 
 // The form's active control, or none.
 com::ComPtr<com::IDispatch> ActiveControl(com::IDispatch& form) {

@@ -5,6 +5,7 @@
 
 #include "klvctl32/host/module.h"
 #include "klvctl32/server/catalogue.h"
+#include "klvctl32/server/failure_codes.h"
 #include "klvctl32/server/registration.h"
 #include "klvctl32/server/server_path.h"
 #include "platform/com/classfactory.h"
@@ -49,8 +50,8 @@ KLVCTL32_EXPORT HRESULT DllGetClassObject(const kelvo::com::CLSID* clsid, const 
     const HRESULT hr = factory->QueryInterface(*iid, out);
     factory->Release();
     return hr;
-  } catch (const std::exception&) {
-    return kelvo::com::E_OUTOFMEMORY;
+  } catch (...) {
+    return kelvo::klvctl32::FailureCode(std::current_exception());
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "klvctl32/textedit/mask.h"
 #include "klvctl32/textedit/string_slices.h"
 #include "platform/base/text.h"
 #include "platform/com/error.h"
@@ -50,9 +51,8 @@ CharVerdict CheckChar(const TextEditState& s, std::u16string& ch, int position) 
   if (ch.empty()) return CharVerdict::kAccepted;
   if (ch.front() == u' ' && !s.AllowSpaceChar) return CharVerdict::kRefused;
   const char16_t m = GoverningMaskChar(s.Mask, position);
+  if (!IsMaskChar(m)) return CharVerdict::kRefusedSilently;
   switch (m) {
-    case u'X':
-      return CharVerdict::kAccepted;
     case u'9':
     case u'#':
       return CheckNumeric(s, ch, m);
@@ -65,8 +65,8 @@ CharVerdict CheckChar(const TextEditState& s, std::u16string& ch, int position) 
     case u'c':
       ch = text::LowerAnsi(ch);
       return CharVerdict::kAccepted;
-    default:
-      return CharVerdict::kRefusedSilently;
+    default:  // "X"
+      return CharVerdict::kAccepted;
   }
 }
 

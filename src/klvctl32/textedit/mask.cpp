@@ -16,20 +16,7 @@ char16_t PaddedMaskChar(std::u16string_view mask, int pos) {
 
 }  // namespace
 
-bool IsMaskChar(char16_t ch) {
-  switch (ch) {
-    case u'#':
-    case u'9':
-    case u'X':
-    case u'A':
-    case u'a':
-    case u'C':
-    case u'c':
-      return true;
-    default:
-      return false;
-  }
-}
+bool IsMaskChar(char16_t ch) { return kMaskChars.find(ch) != std::u16string_view::npos; }
 
 int LiteralCount(std::u16string_view mask) {
   return static_cast<int>(std::count_if(mask.begin(), mask.end(), [](char16_t c) { return !IsMaskChar(c); }));

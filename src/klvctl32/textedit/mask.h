@@ -11,7 +11,11 @@
 
 namespace kelvo::klvctl32 {
 
-// One of the seven placeholders # 9 X A a C c.
+// The placeholders: "#" digit or decimal comma, "9" digit or space, "X" any
+// character, "A"/"a" letter made upper/lower case, "C"/"c" any character made
+// upper/lower case. Every other mask character is a literal.
+inline constexpr std::u16string_view kMaskChars = u"#9XAaCc";
+
 bool IsMaskChar(char16_t ch);
 
 // Number of literal characters in the mask.

@@ -20,6 +20,7 @@
 #include "platform/com/dispatch.h"
 #include "platform/com/typeinfo.h"
 #include "platform/com/variant.h"
+#include "platform/forms/property_page.h"
 #include "platform/gfx/font.h"
 #include "platform/gfx/surface.h"
 #include "platform/win/types.h"
@@ -28,7 +29,6 @@
 namespace kelvo::forms {
 
 extern const com::IID IID_IControl;
-extern const com::IID IID_IPropertyPage;
 
 // What ReadProperties reads and WriteProperties writes. Values keep the type
 // they were written with.
@@ -131,33 +131,6 @@ class IControl : public com::IUnknown {
 
  protected:
   ~IControl() = default;
-};
-
-// A design-time property page (the designer shows it for the selected controls).
-class IPropertyPageSite {
- public:
-  // Enables the designer's Apply button.
-  virtual void SetChanged(bool changed) = 0;
-  virtual bool Changed() = 0;
-
- protected:
-  ~IPropertyPageSite() = default;
-};
-
-class IPropertyPage : public com::IUnknown {
- public:
-  virtual const com::CoClassInfo& ClassInfo() const = 0;
-  virtual std::u16string Caption() const = 0;
-  // The page's own window, built of standard controls inside parent.
-  virtual void Create(win::HWND parent, IPropertyPageSite* site) = 0;
-  // The controls selected in the designer, in order (their extenders).
-  virtual void SelectionChanged(std::span<const com::ComPtr<com::IDispatch>> selected) = 0;
-  virtual void ApplyChanges() = 0;
-  // The page's controls by name, for the console's page commands.
-  virtual com::ComPtr<com::IDispatch> Field(std::u16string_view name) = 0;
-
- protected:
-  ~IPropertyPage() = default;
 };
 
 }  // namespace kelvo::forms

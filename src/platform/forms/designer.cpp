@@ -10,6 +10,7 @@
 #include "platform/com/loader.h"
 #include "platform/com/registry.h"
 #include "platform/forms/interface_ids.h"
+#include "platform/forms/page_site.h"
 #include "platform/forms/stdpages/standard_page.h"
 #include "platform/win/window_system.h"
 
@@ -66,15 +67,6 @@ std::u16string AreaName(const Application& app) {
   }
 }
 
-class PageSite final : public IPropertyPageSite {
- public:
-  void SetChanged(bool changed) override { changed_ = changed; }
-  bool Changed() override { return changed_; }
-
- private:
-  bool changed_ = false;
-};
-
 }  // namespace
 
 void RegisterPropertyPageClass(std::u16string progid, PropertyPageFactory factory) {
@@ -84,7 +76,7 @@ void RegisterPropertyPageClass(std::u16string progid, PropertyPageFactory factor
 struct PropertyPageFrame::Impl {
   Application& app;
   com::ComPtr<IPropertyPage> page;
-  PageSite site;
+  std::unique_ptr<PageSite> site;
   win::HWND window = 0;
   Form* area = nullptr;
   std::u16string areaName;
@@ -92,7 +84,7 @@ struct PropertyPageFrame::Impl {
 
 PropertyPageFrame::PropertyPageFrame(Application& app, std::u16string_view progid,
                                      const std::vector<Control*>& selected)
-    : impl_(std::make_unique<Impl>(Impl{app, CreatePage(progid), {}, 0, nullptr, {}})) {
+    : impl_(std::make_unique<Impl>(Impl{app, CreatePage(progid), nullptr, 0, nullptr, {}})) {
   win::WindowSystem& ws = win::WindowSystem::Get();
   win::WindowCreate params;
   params.kind = win::WindowKind::TopLevel;
@@ -111,7 +103,8 @@ PropertyPageFrame::PropertyPageFrame(Application& app, std::u16string_view progi
     Form* current = app.CurrentForm();
     impl_->area = &app.CreateForm(impl_->areaName, options);
     app.SetCurrentForm(current);
-    impl_->page->Create(impl_->area->Hwnd(), &impl_->site);
+    impl_->site = std::make_unique<PageSite>(*impl_->area);
+    impl_->page->Create(impl_->area->Hwnd(), impl_->site.get());
     std::vector<com::ComPtr<com::IDispatch>> extenders;
     for (Control* c : selected) extenders.push_back(c->Extender());
     impl_->page->SelectionChanged(extenders);
@@ -149,9 +142,9 @@ com::ComPtr<com::IDispatch> PropertyPageFrame::Field(std::u16string_view name) c
 
 void PropertyPageFrame::Apply() {
   impl_->page->ApplyChanges();
-  impl_->site.SetChanged(false);
+  impl_->site->SetChanged(false);
 }
 
-bool PropertyPageFrame::Changed() const { return impl_->site.Changed(); }
+bool PropertyPageFrame::Changed() const { return impl_->site->Changed(); }
 
 }  // namespace kelvo::forms

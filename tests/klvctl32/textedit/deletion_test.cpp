@@ -69,5 +69,14 @@ TEST(Deleting, ALockedControlKeepsItsText) {
   EXPECT_EQ(e.view.log, (Log{"KeyDown(8,0)", "KeyDown(46,0)"}));
 }
 
+TEST(Deleting, ShiftDeleteOnALockedControlCutsNothing) {
+  Edit e(u"", 10, u"abcdef", 4);
+  e.model.SetSelectedText(1, 3);
+  e.s.Locked = true;
+  e.Key(vk::kDelete, 1);
+  EXPECT_EQ(e.view.clipboard, u"");
+  EXPECT_EQ(e.s.StoredText, u"abcdef");
+}
+
 }  // namespace
 }  // namespace kelvo::klvctl32::testing

@@ -55,6 +55,12 @@ TEST(Typing, ADateWithAnEmptyMonthRefusesOnceTheYearIsFull) {
   EXPECT_EQ(e.view.Count("Beep"), 1);
 }
 
+TEST(Typing, LowerCasePlaceholdersTakeAnyCharacterInLowerCase) {
+  Edit e(u"cc/cc", 5, u"");
+  for (const char16_t c : std::u16string(u"AbC7")) e.Type(std::u16string(1, c));
+  EXPECT_EQ(e.model.Text(), u"ab/c7");
+}
+
 TEST(Typing, TextWiderThanTheControlIsRefused) {
   Edit e(u"", 30, u"abcd", 4);
   e.view.innerWidth = 500 + 7 * 15 - 1;  // five 100-twip characters and 7 pixels

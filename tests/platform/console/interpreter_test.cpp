@@ -5,6 +5,7 @@
 #include "platform/console/interpreter.h"
 #include "platform/gfx/picture.h"
 #include "script_runner.h"
+#include "support/temp_dir.h"
 
 namespace kelvo::console::testing {
 namespace {
@@ -127,14 +128,13 @@ TEST(Drawing, PrintsBagAndPixelsOutside) {
 }
 
 TEST(Drawing, SnapshotWritesTheComposedPicture) {
-  const std::filesystem::path file = std::filesystem::temp_directory_path() / "console_snapshot_test.png";
-  std::filesystem::remove(file);
+  const kelvo::testing::TempDir temp;
+  const std::filesystem::path file = temp.path() / "snapshot.png";
   const Transcript t = RunConsole(WithProbe("snapshot p " + file.string() + "\nsnapshot form \"" + file.string() + "\"\n"));
   EXPECT_EQ(t.text, "0 passed, 0 failed\n");
   const gfx::Image image = gfx::LoadPicture(file);
   EXPECT_EQ(image.width(), 400);
   EXPECT_EQ(image.height(), 267);
-  std::filesystem::remove(file);
 }
 
 TEST(Pages, FieldsChangeApplyAndStayOutOfTheEventLog) {

@@ -8,6 +8,7 @@
 #include "platform/forms/designer.h"
 #include "platform/forms/stdobjects.h"
 #include "platform/gfx/picture.h"
+#include "support/temp_dir.h"
 
 namespace kelvo::forms::test {
 namespace {
@@ -174,7 +175,8 @@ TEST_F(StandardPages, ColorPageListsTheColourMembersAndWritesTheChosenOne) {
 }
 
 TEST_F(StandardPages, PicturePageOpensByClassIdAndLoadsTheFile) {
-  const auto file = std::filesystem::temp_directory_path() / ("kelvo-page-" + std::to_string(::getpid()) + ".png");
+  const kelvo::testing::TempDir temp;
+  const auto file = temp.path() / "page.png";
   gfx::WritePng(gfx::Image(6, 2), file);
   Control& img = Add(form, u"Image", u"img");
   PropertyPageFrame page(app, u"{510D35D2-E30E-460C-BAFE-13C0EA07599C}", {&img});
@@ -184,7 +186,6 @@ TEST_F(StandardPages, PicturePageOpensByClassIdAndLoadsTheFile) {
   const auto picture = AsPicture(Get(img.Extender(), u"Picture"));
   ASSERT_TRUE(picture);
   EXPECT_EQ(picture->Picture().width(), 6);
-  std::filesystem::remove(file);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "platform/forms/formfile.h"
 #include "platform/forms/stdobjects.h"
 #include "platform/gfx/picture.h"
+#include "support/temp_dir.h"
 
 namespace kelvo::forms::test {
 namespace {
@@ -17,14 +18,6 @@ namespace fs = std::filesystem;
 
 class FormFiles : public FormsTest {
  protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() / ("kelvo-formfile-" + std::to_string(::getpid()) + "-" +
-                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-  }
-  void TearDown() override { fs::remove_all(dir); }
-
   fs::path Write(const std::string& name, const std::string& text) {
     const fs::path p = dir / name;
     fs::create_directories(p.parent_path());
@@ -32,7 +25,8 @@ class FormFiles : public FormsTest {
     return p;
   }
 
-  fs::path dir;
+  kelvo::testing::TempDir temp;
+  const fs::path& dir = temp.path();
 };
 
 // The error a text is refused with.

@@ -4,10 +4,10 @@
 #include <fstream>
 
 #include "fixture.h"
-
 #include "platform/com/error.h"
 #include "platform/com/registry.h"
 #include "platform/forms/formfile.h"
+#include "support/temp_dir.h"
 
 namespace kelvo::forms::test {
 namespace {
@@ -35,10 +35,12 @@ class RegisteredControl : public FormsTest {
   }
 
   fs::path WriteForm(const std::string& text) {
-    const fs::path file = fs::temp_directory_path() / ("kelvo-swatch-" + std::to_string(::getpid()) + ".frm");
+    const fs::path file = temp.path() / "swatch.frm";
     std::ofstream(file) << text;
     return file;
   }
+
+  const kelvo::testing::TempDir temp;
 };
 
 TEST_F(RegisteredControl, IsCreatedThroughItsServerAndDrawsOnItsSurface) {
@@ -66,7 +68,8 @@ TEST_F(RegisteredControl, LoadsFromAFormFileAndSavesItsColourInHexadecimal) {
 
 TEST_F(RegisteredControl, MissingServerFailsTheLoadAndLeavesNothing) {
   Register("/nowhere/SWATCH.OCX");
-  const fs::path file = WriteForm("Begin Form frmGone\n Begin Test.Recorder t\n End\n Begin Fixture.Swatch sw\n End\nEnd\n");
+  const fs::path file =
+      WriteForm("Begin Form frmGone\n Begin Test.Recorder t\n End\n Begin Fixture.Swatch sw\n End\nEnd\n");
   try {
     app.LoadFormFile(file);
     FAIL() << "expected error 429";

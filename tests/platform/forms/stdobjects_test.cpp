@@ -1,16 +1,16 @@
 // The standard font and picture objects and the bag's picture loading.
 
+#include "platform/forms/stdobjects.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
-#include <unistd.h>
-
 #include "platform/com/error.h"
 #include "platform/forms/property_bag.h"
-#include "platform/forms/stdobjects.h"
 #include "platform/gfx/picture.h"
+#include "support/temp_dir.h"
 
 namespace kelvo::forms {
 namespace {
@@ -33,12 +33,8 @@ int ErrorOf(const std::function<void()>& f) {
 
 class StdObjects : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() / ("kelvo-stdobjects-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-  }
-  void TearDown() override { fs::remove_all(dir); }
-  fs::path dir;
+  kelvo::testing::TempDir temp;
+  const fs::path& dir = temp.path();
 };
 
 TEST_F(StdObjects, FontMembersByNameChangeTheDescription) {

@@ -2,9 +2,10 @@
 // container). Selecting one, by the user or by setting Value to True, clears
 // the others of its group and raises Click.
 
-#include <algorithm>
 #include <cmath>
+#include <vector>
 
+#include "platform/forms/application.h"
 #include "platform/forms/stdcontrols/button_base.h"
 #include "platform/forms/stdcontrols/class_info.h"
 #include "platform/forms/stdcontrols/register.h"
@@ -18,9 +19,6 @@ constexpr double kDotRadius = 2.0;
 
 class OptionButton final : public ButtonBase<OptionButton> {
  public:
-  OptionButton() { Live().push_back(this); }
-  ~OptionButton() override { std::erase(Live(), this); }
-
   static const com::CoClassInfo& Info() {
     using com::TypeKind;
     static const com::CoClassInfo& info =
@@ -85,11 +83,8 @@ class OptionButton final : public ButtonBase<OptionButton> {
 
   // Selected: the rest of the group is cleared, then Click is raised.
   void Act() {
-    const win::HWND group = win::WindowSystem::Get().Parent(Site().Hwnd());
-    for (OptionButton* other : std::vector<OptionButton*>(Live())) {
-      if (other != this && other->HasSite() && win::WindowSystem::Get().Parent(other->Site().Hwnd()) == group) {
-        other->SetValue(false);
-      }
+    for (OptionButton* other : Group()) {
+      if (other != this) other->SetValue(false);
     }
     SetValue(true);
     Core().Raise(u"Click");
@@ -103,9 +98,20 @@ class OptionButton final : public ButtonBase<OptionButton> {
   }
 
  private:
-  static std::vector<OptionButton*>& Live() {
-    static std::vector<OptionButton*> live;
-    return live;
+  // The option buttons among the windows of this one's container (itself included).
+  std::vector<OptionButton*> Group() const {
+    std::vector<OptionButton*> group;
+    const win::WindowSystem& ws = win::WindowSystem::Get();
+    const Application* app = Application::Current();
+    const Form* form = app != nullptr ? app->FormOf(Site().Hwnd()) : nullptr;
+    if (form == nullptr) return group;
+    for (const win::HWND sibling : ws.Children(ws.Parent(Site().Hwnd()))) {
+      const Control* control = form->FromHwnd(sibling);
+      if (control != nullptr && &control->ClassInfo() == &Info()) {
+        group.push_back(static_cast<OptionButton*>(control->Instance()));
+      }
+    }
+    return group;
   }
 
   void SetValue(bool value) {

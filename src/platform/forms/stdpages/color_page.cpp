@@ -35,17 +35,15 @@ class ColorPage final : public StandardPage {
 
  protected:
   void BuildFields() override {
-    Let(AddField(u"Label", u"lblColor", {120, 540, 1200, 255}), u"Caption", com::Variant::String(u"Color:"));
-    color_ = &AddField(u"TextBox", u"txtColor", {1440, 510, 2400, 315});
+    AddLabel(u"lblColor", {120, 540, 1200, 255}, u"Color:");
+    AddTextBox(u"txtColor", {1440, 510, 2400, 315});
   }
 
-  void LoadFields(const com::Variant& value) override {
-    Let(*color_, u"Text", com::Variant::String(HexColor(value.ToLong())));
-  }
+  void LoadFields(const com::Variant& value) override { SetText(u"txtColor", HexColor(value.ToLong())); }
 
   // &H hexadecimal (the trailing & optional) or a decimal number.
   com::Variant FieldValue() override {
-    std::u16string t = Get(*color_, u"Text").ToString();
+    std::u16string t = Text(u"txtColor");
     if (t.ends_with(u'&') && t.size() > 2) t.pop_back();
     const double v = com::ParseNumber(t);
     if (v < -2147483648.0 || v > 4294967295.0 || v != static_cast<double>(static_cast<std::int64_t>(v))) {
@@ -54,10 +52,7 @@ class ColorPage final : public StandardPage {
     return com::Variant::Long(static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::int64_t>(v))));
   }
 
-  com::InvokeKind AssignKind() const override { return com::InvokeKind::Let; }
-
- private:
-  Control* color_ = nullptr;
+  bool AssignsObject() const override { return false; }
 };
 
 }  // namespace

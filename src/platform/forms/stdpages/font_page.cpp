@@ -26,54 +26,40 @@ class FontPage final : public StandardPage {
 
  protected:
   void BuildFields() override {
-    Let(AddField(u"Label", u"lblName", {120, 540, 1200, 255}), u"Caption", com::Variant::String(u"Font:"));
-    name_ = &AddField(u"TextBox", u"txtName", {1440, 510, 2400, 315});
-    Let(AddField(u"Label", u"lblSize", {120, 960, 1200, 255}), u"Caption", com::Variant::String(u"Size:"));
-    size_ = &AddField(u"TextBox", u"txtSize", {1440, 930, 900, 315});
-    bold_ = &Check(u"chkBold", u"Bold", 1380);
-    italic_ = &Check(u"chkItalic", u"Italic", 1680);
-    underline_ = &Check(u"chkUnderline", u"Underline", 1980);
-    strikethrough_ = &Check(u"chkStrikethrough", u"Strikethrough", 2280);
+    AddLabel(u"lblName", {120, 540, 1200, 255}, u"Font:");
+    AddTextBox(u"txtName", {1440, 510, 2400, 315});
+    AddLabel(u"lblSize", {120, 960, 1200, 255}, u"Size:");
+    AddTextBox(u"txtSize", {1440, 930, 900, 315});
+    AddCheckBox(u"chkBold", {1440, 1380, 2400, 285}, u"Bold");
+    AddCheckBox(u"chkItalic", {1440, 1680, 2400, 285}, u"Italic");
+    AddCheckBox(u"chkUnderline", {1440, 1980, 2400, 285}, u"Underline");
+    AddCheckBox(u"chkStrikethrough", {1440, 2280, 2400, 285}, u"Strikethrough");
   }
 
   void LoadFields(const com::Variant& value) override {
     const auto font = AsFont(value);
     const gfx::FontDesc d = font ? font->Desc() : gfx::FontDesc{};
-    Let(*name_, u"Text", com::Variant::String(d.name));
-    Let(*size_, u"Text", com::Variant::String(com::FormatDouble(d.size)));
-    Let(*bold_, u"Value", com::Variant::Integer(d.bold ? 1 : 0));
-    Let(*italic_, u"Value", com::Variant::Integer(d.italic ? 1 : 0));
-    Let(*underline_, u"Value", com::Variant::Integer(d.underline ? 1 : 0));
-    Let(*strikethrough_, u"Value", com::Variant::Integer(d.strikethrough ? 1 : 0));
+    SetText(u"txtName", d.name);
+    SetText(u"txtSize", com::FormatDouble(d.size));
+    SetCheck(u"chkBold", d.bold);
+    SetCheck(u"chkItalic", d.italic);
+    SetCheck(u"chkUnderline", d.underline);
+    SetCheck(u"chkStrikethrough", d.strikethrough);
   }
 
   com::Variant FieldValue() override {
     gfx::FontDesc d;
-    d.name = Get(*name_, u"Text").ToString();
-    d.size = Get(*size_, u"Text").ToDouble();
+    d.name = Text(u"txtName");
+    d.size = com::Variant::String(Text(u"txtSize")).ToDouble();
     if (d.name.empty() || !(d.size > 0 && d.size <= 2048)) throw com::Error(com::err::kInvalidPropertyValue);
-    d.bold = Get(*bold_, u"Value").ToInteger() == 1;
-    d.italic = Get(*italic_, u"Value").ToInteger() == 1;
-    d.underline = Get(*underline_, u"Value").ToInteger() == 1;
-    d.strikethrough = Get(*strikethrough_, u"Value").ToInteger() == 1;
+    d.bold = Check(u"chkBold");
+    d.italic = Check(u"chkItalic");
+    d.underline = Check(u"chkUnderline");
+    d.strikethrough = Check(u"chkStrikethrough");
     return com::Variant::Object(CreateFontObject(d));
   }
 
-  com::InvokeKind AssignKind() const override { return com::InvokeKind::Set; }
-
- private:
-  Control& Check(std::u16string_view name, std::u16string_view caption, double top) {
-    Control& c = AddField(u"CheckBox", name, {1440, top, 2400, 285});
-    Let(c, u"Caption", com::Variant::String(std::u16string(caption)));
-    return c;
-  }
-
-  Control* name_ = nullptr;
-  Control* size_ = nullptr;
-  Control* bold_ = nullptr;
-  Control* italic_ = nullptr;
-  Control* underline_ = nullptr;
-  Control* strikethrough_ = nullptr;
+  bool AssignsObject() const override { return true; }
 };
 
 }  // namespace

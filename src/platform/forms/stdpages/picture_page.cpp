@@ -28,26 +28,23 @@ class PicturePage final : public StandardPage {
 
  protected:
   void BuildFields() override {
-    Let(AddField(u"Label", u"lblPath", {120, 540, 1200, 255}), u"Caption", com::Variant::String(u"File:"));
-    path_ = &AddField(u"TextBox", u"txtPath", {1440, 510, 3600, 315});
+    AddLabel(u"lblPath", {120, 540, 1200, 255}, u"File:");
+    AddTextBox(u"txtPath", {1440, 510, 3600, 315});
   }
 
   void LoadFields(const com::Variant& value) override {
     const auto picture = AsPicture(value);
     const std::string path = picture ? picture->Source().string() : std::string();
-    Let(*path_, u"Text", com::Variant::String(text::FromUtf8(path)));
+    SetText(u"txtPath", text::FromUtf8(path));
   }
 
   com::Variant FieldValue() override {
-    const std::u16string path = Get(*path_, u"Text").ToString();
+    const std::u16string path = Text(u"txtPath");
     if (path.empty()) return com::Variant::Object(nullptr);
     return com::Variant::Object(LoadPictureObject(std::filesystem::path(text::ToUtf8(path))));
   }
 
-  com::InvokeKind AssignKind() const override { return com::InvokeKind::Set; }
-
- private:
-  Control* path_ = nullptr;
+  bool AssignsObject() const override { return true; }
 };
 
 }  // namespace

@@ -4,29 +4,24 @@
 // type, and fields the derived page builds and fills for the chosen member.
 // Apply stores the fields into that member of every selected control that
 // has it. A change in a field sets the page's changed flag; choosing another
-// member does not.
+// member does not. The pages are built on the page site alone, as a
+// control library's pages are.
 
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "platform/com/object.h"
-#include "platform/forms/application.h"
-#include "platform/forms/interface_ids.h"
+#include "platform/forms/page_base.h"
 
 namespace kelvo::forms::stdpages {
 
-class StandardPage : public com::Object<IPropertyPage>, public EventListener {
+class StandardPage : public PageBase {
  public:
   StandardPage(const com::CoClassInfo& info, std::u16string caption, com::TypeKind memberType);
 
-  const com::CoClassInfo& ClassInfo() const override { return info_; }
-  std::u16string Caption() const override { return caption_; }
-  void Create(win::HWND parent, IPropertyPageSite* site) override;
-  void SelectionChanged(std::span<const com::ComPtr<com::IDispatch>> selected) override;
   void ApplyChanges() override;
-  com::ComPtr<com::IDispatch> Field(std::u16string_view name) override;
-
-  void OnEvent(Control& control, std::u16string_view event, std::span<com::Variant> args) override;
+  void FieldClick(std::u16string_view name, std::optional<int> index) override;
+  void FieldChange(std::u16string_view name, std::optional<int> index) override;
 
  protected:
   // Places the page's own fields under the property list.
@@ -35,24 +30,16 @@ class StandardPage : public com::Object<IPropertyPage>, public EventListener {
   virtual void LoadFields(const com::Variant& value) = 0;
   // The value the fields describe, for Apply.
   virtual com::Variant FieldValue() = 0;
-  // How Apply assigns the value (Let or Set).
-  virtual com::InvokeKind AssignKind() const = 0;
-
-  Control& AddField(std::u16string_view progid, std::u16string_view name, const TwipsRect& rect);
-  static com::Variant Get(Control& field, std::u16string_view member);
-  static void Let(Control& field, std::u16string_view member, com::Variant value);
+  // Whether Apply assigns the value by reference (Set) rather than by value (Let).
+  virtual bool AssignsObject() const = 0;
 
  private:
+  void Build() final;
+  void Load() final;
   std::u16string CurrentMember();
   void LoadCurrentMember();
 
-  const com::CoClassInfo& info_;
-  std::u16string caption_;
   com::TypeKind memberType_;
-  IPropertyPageSite* site_ = nullptr;
-  Form* form_ = nullptr;
-  Control* members_ = nullptr;
-  std::vector<com::ComPtr<com::IDispatch>> selected_;
   bool loading_ = false;
 };
 
