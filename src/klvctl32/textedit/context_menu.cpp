@@ -9,23 +9,6 @@
 
 namespace kelvo::klvctl32 {
 
-namespace {
-
-// Pasting suppresses printing until the last pasted character is in, also
-// when an event handler fails on the way.
-class PastingScope {
- public:
-  explicit PastingScope(bool& pasting) : pasting_(pasting) { pasting_ = true; }
-  ~PastingScope() { pasting_ = false; }
-  PastingScope(const PastingScope&) = delete;
-  PastingScope& operator=(const PastingScope&) = delete;
-
- private:
-  bool& pasting_;
-};
-
-}  // namespace
-
 const SubItemMenuArray& TextEditModel::PrepareContextMenu() {
   const bool selected = HasSelection();
   const bool editable = !state_.Locked;
@@ -87,7 +70,7 @@ void TextEditModel::Copy() {
 void TextEditModel::Paste() {
   const std::u16string pasted = LeftChars(view_.ClipboardText(), state_.MaxLength);
   {
-    PastingScope scope(state_.Pasting);
+    FlagScope pasting(state_.Pasting);
     for (const char16_t c : pasted) {
       std::int16_t keyAscii = text::ToAnsi(c);
       KeyPress(keyAscii);
