@@ -5,10 +5,9 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
-#include <vector>
 
+#include "edit_on_form.h"
 #include "klvctl32/numberedit/numberedit.h"
-#include "platform/forms/application.h"
 #include "platform/gfx/font.h"
 #include "platform/win/window_system.h"
 
@@ -18,23 +17,12 @@ namespace {
 constexpr double kWidth = 120 * 15;
 constexpr double kHeight = 21 * 15;
 
-struct Bench {
-  Bench() {
-    forms::RegisterControlClass(u"KLVCTL32.KelvoNumberEdit", [] { return com::MakeObject<KelvoNumberEdit>(); });
-    gfx::SetFontSource(gfx::FontSource::Builtin);
-    edit = &form.AddControl(u"KLVCTL32.KelvoNumberEdit", u"n", {0, 0, kWidth, kHeight});
-    Let(u"AutoSelect", com::Variant::Boolean(false));
+struct Bench : EditOnForm<KelvoNumberEdit> {
+  Bench() : EditOnForm(u"KLVCTL32.KelvoNumberEdit", kWidth, kHeight) {
     Let(u"IntMaxLength", com::Variant::Integer(15));
     Let(u"DecMaxLength", com::Variant::Integer(2));
     edit->Focus();
   }
-  void Let(std::u16string_view name, com::Variant value) {
-    std::vector<com::Variant> args{std::move(value)};
-    edit->Extender()->Invoke(name, com::InvokeKind::Let, args);
-  }
-  forms::Application app;
-  forms::Form& form = app.CreateForm(u"frm");
-  forms::Control* edit = nullptr;
 };
 
 void BM_TypeOneDigitWithRepaint(benchmark::State& state) {

@@ -5,6 +5,7 @@
 // shortcuts test that state.
 
 #include <array>
+#include <functional>
 #include <string>
 
 namespace kelvo::klvctl32 {
@@ -33,6 +34,34 @@ inline EditMenu NewEditMenu() {
            {u"&Excluir", true},
            {u"-", true},
            {u"&Selecionar Tudo", true}}};
+}
+
+// What each item does when picked; the separator line and an index outside
+// the menu do nothing.
+struct EditMenuActions {
+  std::function<void()> cut, copy, paste, erase, selectAll;
+};
+
+inline void RunEditMenuItem(int index, const EditMenuActions& actions) {
+  switch (index) {
+    case menu::kCut:
+      actions.cut();
+      break;
+    case menu::kCopy:
+      actions.copy();
+      break;
+    case menu::kPaste:
+      actions.paste();
+      break;
+    case menu::kDelete:
+      actions.erase();
+      break;
+    case menu::kSelectAll:
+      actions.selectAll();
+      break;
+    default:
+      break;
+  }
 }
 
 // Sets a flag for as long as the scope lasts, also when an event handler

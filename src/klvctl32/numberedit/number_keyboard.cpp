@@ -3,34 +3,22 @@
 // a selected number replaces it.
 #include <string>
 
+#include "klvctl32/editfield/edit_keys.h"
 #include "klvctl32/numberedit/numberedit_model.h"
 
 namespace kelvo::klvctl32 {
 
 namespace {
 
-namespace key {
+// Characters KeyPress handles besides the digits.
+namespace ascii {
 inline constexpr std::int16_t kBack = 8;
 inline constexpr std::int16_t kEscape = 27;
 inline constexpr std::int16_t kPlus = 43;
 inline constexpr std::int16_t kComma = 44;
 inline constexpr std::int16_t kMinus = 45;
 inline constexpr std::int16_t kPeriod = 46;
-inline constexpr std::int16_t kEnd = 35;
-inline constexpr std::int16_t kHome = 36;
-inline constexpr std::int16_t kLeft = 37;
-inline constexpr std::int16_t kUp = 38;
-inline constexpr std::int16_t kRight = 39;
-inline constexpr std::int16_t kDown = 40;
-inline constexpr std::int16_t kInsert = 45;
-inline constexpr std::int16_t kDelete = 46;
-}  // namespace key
-
-namespace shift_state {
-inline constexpr std::int16_t kNone = 0;
-inline constexpr std::int16_t kShift = 1;
-inline constexpr std::int16_t kCtrl = 2;
-}  // namespace shift_state
+}  // namespace ascii
 
 std::u16string_view Trimmed(std::u16string_view s) {
   const std::size_t first = s.find_first_not_of(u' ');
@@ -54,24 +42,24 @@ void NumberEditModel::KeyPress(std::int16_t& keyAscii) {
   const std::int16_t k = keyAscii;
   if (state_.Locked) return;
   switch (k) {
-    case key::kEscape:
+    case ascii::kEscape:
       state_.Text = state_.SavedText;
       SelectAll();
       return;
-    case key::kBack:
+    case ascii::kBack:
       return;
-    case key::kPlus:
-    case key::kMinus:
+    case ascii::kPlus:
+    case ascii::kMinus:
       if (!state_.AllowNegative) {
         view_.Beep();
       } else {
-        SetSign(k == key::kMinus);
+        SetSign(k == ascii::kMinus);
       }
       return;
     default:
       break;
   }
-  if (DecPlaces(state_) > 0 && (k == key::kPeriod || k == key::kComma)) {
+  if (DecPlaces(state_) > 0 && (k == ascii::kPeriod || k == ascii::kComma)) {
     if (!Contains(state_.Text, state_.DecSepChar)) {
       TypeSeparator();
       return;

@@ -3,6 +3,7 @@
 // characters one by one through the whole KeyPress handling.
 #include <string>
 
+#include "klvctl32/editfield/edit_keys.h"
 #include "klvctl32/numberedit/numberedit_model.h"
 #include "platform/base/text.h"
 
@@ -20,32 +21,30 @@ const EditMenu& NumberEditModel::PrepareMenu() {
 }
 
 void NumberEditModel::Menu_Click(std::int16_t index) {
-  switch (index) {
-    case menu::kCut:
-      view_.SetClipboardText(ValueNotation(Value()));
-      state_.Text.clear();
-      Redraw();
-      break;
-    case menu::kCopy:
-      view_.SetClipboardText(ValueNotation(Value()));
-      Redraw();
-      SelectAll();
-      break;
-    case menu::kPaste:
-      Paste();
-      break;
-    case menu::kDelete: {
-      std::int16_t keyCode = 46;
-      std::int16_t shift = 0;
-      KeyDown(keyCode, shift);
-      break;
-    }
-    case menu::kSelectAll:
-      SelectAll();
-      break;
-    default:
-      break;
-  }
+  RunEditMenuItem(index, {.cut = [this] { Cut(); },
+                          .copy = [this] { Copy(); },
+                          .paste = [this] { Paste(); },
+                          .erase = [this] { PressDelete(); },
+                          .selectAll = [this] { SelectAll(); }});
+}
+
+void NumberEditModel::Cut() {
+  view_.SetClipboardText(ValueNotation(Value()));
+  state_.Text.clear();
+  Redraw();
+}
+
+void NumberEditModel::Copy() {
+  view_.SetClipboardText(ValueNotation(Value()));
+  Redraw();
+  SelectAll();
+}
+
+// The Delete key's whole handling, its event included.
+void NumberEditModel::PressDelete() {
+  std::int16_t keyCode = key::kDelete;
+  std::int16_t shift = shift_state::kNone;
+  KeyDown(keyCode, shift);
 }
 
 void NumberEditModel::Paste() {

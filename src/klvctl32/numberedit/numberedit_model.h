@@ -71,6 +71,9 @@ class NumberEditModel {
   void TypeDigit(char16_t digit);
   void RemoveLast();
   void RaiseChangedBetweenEvents();
+  void Cut();
+  void Copy();
+  void PressDelete();
   void Paste();
 
   NumberEditView& view_;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "klvctl32/editfield/edit_keys.h"
 #include "klvctl32/textedit/narrow16.h"
 #include "klvctl32/textedit/string_slices.h"
 #include "klvctl32/textedit/textedit_model.h"
@@ -20,29 +21,18 @@ const SubItemMenuArray& TextEditModel::PrepareContextMenu() {
   return items;
 }
 
+// Delete runs the Delete key's handling, event included.
 void TextEditModel::SubItemMenu_Click(std::int16_t index) {
-  switch (index) {
-    case menu::kCut:
-      Cut();
-      break;
-    case menu::kCopy:
-      Copy();
-      break;
-    case menu::kPaste:
-      Paste();
-      break;
-    case menu::kDelete: {
-      std::int16_t keyCode = 46;
-      std::int16_t shift = 0;
-      KeyDown(keyCode, shift);
-      break;
-    }
-    case menu::kSelectAll:
-      DblClick();
-      break;
-    default:
-      break;
-  }
+  RunEditMenuItem(index, {.cut = [this] { Cut(); },
+                          .copy = [this] { Copy(); },
+                          .paste = [this] { Paste(); },
+                          .erase =
+                              [this] {
+                                std::int16_t keyCode = key::kDelete;
+                                std::int16_t shift = shift_state::kNone;
+                                KeyDown(keyCode, shift);
+                              },
+                          .selectAll = [this] { DblClick(); }});
 }
 
 void TextEditModel::Cut() {
