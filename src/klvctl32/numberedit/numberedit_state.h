@@ -1,7 +1,7 @@
 #pragma once
 // The number edit's editing state: the canonical number text, its format and
-// limits, and the whole-number selection. Before InitProperties every field
-// holds false, 0 or an empty string, which is what loading falls back on for
+// limits, and the whole-number selection. Before InitProperties every persisted
+// field holds false, 0 or an empty string, which is what loading falls back on for
 // a missing key; InitProperties gives a new instance its own values.
 
 #include <cstdint>
