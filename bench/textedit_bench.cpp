@@ -5,10 +5,9 @@
 #include <benchmark/benchmark.h>
 
 #include <string>
-#include <vector>
 
+#include "edit_on_form.h"
 #include "klvctl32/textedit/textedit.h"
-#include "platform/forms/application.h"
 #include "platform/gfx/font.h"
 #include "platform/win/window_system.h"
 
@@ -21,23 +20,12 @@ constexpr double kHeight = 21 * 15;
 constexpr std::u16string_view kMask = u"(99) 99999-9999 / AAAA-9999 99";
 constexpr std::u16string_view kFull = u"12345678901ABCD456789";
 
-struct Bench {
-  Bench() {
-    forms::RegisterControlClass(u"KLVCTL32.KelvoTextEdit", [] { return com::MakeObject<KelvoTextEdit>(); });
-    gfx::SetFontSource(gfx::FontSource::Builtin);
-    edit = &form.AddControl(u"KLVCTL32.KelvoTextEdit", u"t", {0, 0, kWidth, kHeight});
-    Let(u"AutoSelect", com::Variant::Boolean(false));
+struct Bench : EditOnForm<KelvoTextEdit> {
+  Bench() : EditOnForm(u"KLVCTL32.KelvoTextEdit", kWidth, kHeight) {
     Let(u"MaxLength", com::Variant::Integer(30));
     Let(u"Mask", com::Variant::String(std::u16string(kMask)));
     edit->Focus();
   }
-  void Let(std::u16string_view name, com::Variant value) {
-    std::vector<com::Variant> args{std::move(value)};
-    edit->Extender()->Invoke(name, com::InvokeKind::Let, args);
-  }
-  forms::Application app;
-  forms::Form& form = app.CreateForm(u"frm");
-  forms::Control* edit = nullptr;
 };
 
 void BM_TypeOneCharacterWithRepaint(benchmark::State& state) {

@@ -63,6 +63,7 @@ void CustomerCard::OnEvent(forms::Control& control, std::u16string_view event, s
 
 void CustomerCard::NewClick() {
   for (std::u16string_view name : kEditableFields) SetText(name, u"");
+  for (const NumberField& field : kNumberFields) SetText(field.name, u"");
   ShowStatus(u"New customer");
   Field(kEditableFields[0]).Focus();
 }
@@ -89,10 +90,12 @@ void CustomerCard::SaveClick() {
     Field(u"txtBirth").Focus();
     return;
   }
-  ShowStatus(u"Saved customer " + code + u" " + name);
+  const std::u16string amounts = Amounts();
+  ShowStatus(u"Saved customer " + code + u" " + name + u" (" + amounts + u")");
   if (saved_) {
     saved_("saved code=" + Quoted(code) + " name=" + Quoted(name) + " birth=" + Quoted(birth) +
            " phone=" + Quoted(phone));
+    saved_("saved amounts " + text::ToUtf8(amounts));
   }
 }
 
@@ -116,6 +119,15 @@ std::u16string CustomerCard::Text(std::u16string_view name) const {
 
 void CustomerCard::SetText(std::u16string_view name, std::u16string value) const {
   LetMember(Field(name), u"Text", com::Variant::String(std::move(value)));
+}
+
+std::u16string CustomerCard::Amounts() const {
+  std::u16string amounts;
+  for (const NumberField& field : kNumberFields) {
+    if (!amounts.empty()) amounts += u' ';
+    amounts += std::u16string(field.word) + u"=" + Text(field.name);
+  }
+  return amounts;
 }
 
 void CustomerCard::ShowStatus(std::u16string message) const {

@@ -1,5 +1,6 @@
 ' The demo's customer card: a toolbar, a panel of masked text edits kept by
-' a focus engine, and a status bar.
+' a focus engine, number edits for credit, quantity and an amount in US
+' format, and a status bar.
 Begin Form frmCustomer
    Caption = "Customer card"
    ClientWidth = 6300
@@ -134,6 +135,78 @@ Begin Form frmCustomer
          MaxLength = 20
          Text = "0001 - Downtown"
          Enabled = 0
+      End
+      Begin Label lblCredit
+         Left = 3300
+         Top = 195
+         Width = 1200
+         Height = 240
+         Caption = "Credit &limit"
+      End
+      Begin KLVCTL32.KelvoNumberEdit numCredit
+         Left = 4560
+         Top = 150
+         Width = 1320
+         Height = 315
+         Border3D = -1
+         BackColor = &H80000005&
+         ForeColor = &H80000008&
+         NegativeColor = &HFF&
+         Enabled = -1
+         AutoSelect = -1
+         ThSeparator = -1
+         NumberFormat = 0
+         DecMaxLength = 2
+         IntMaxLength = 9
+         AllowNegative = 0
+      End
+      Begin Label lblQuantity
+         Left = 3300
+         Top = 975
+         Width = 1200
+         Height = 240
+         Caption = "&Quantity"
+      End
+      Begin KLVCTL32.KelvoNumberEdit numQuantity
+         Left = 4560
+         Top = 930
+         Width = 1320
+         Height = 315
+         Border3D = -1
+         BackColor = &H80000005&
+         ForeColor = &H80000008&
+         NegativeColor = &HFF&
+         Enabled = -1
+         AutoSelect = -1
+         ThSeparator = -1
+         NumberFormat = 0
+         DecMaxLength = 0
+         IntMaxLength = 5
+         AllowNegative = 0
+      End
+      Begin Label lblAmount
+         Left = 3300
+         Top = 1755
+         Width = 1200
+         Height = 240
+         Caption = "&Amount (US)"
+      End
+      Begin KLVCTL32.KelvoNumberEdit numAmount
+         Left = 4560
+         Top = 1710
+         Width = 1320
+         Height = 315
+         Border3D = -1
+         BackColor = &H80000005&
+         ForeColor = &H80000008&
+         NegativeColor = &HFF&
+         Enabled = -1
+         AutoSelect = -1
+         ThSeparator = -1
+         NumberFormat = 1
+         DecMaxLength = 2
+         IntMaxLength = 7
+         AllowNegative = -1
       End
    End
    Begin KLVCTL32.KelvoLine3D linButtons

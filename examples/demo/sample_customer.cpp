@@ -25,6 +25,7 @@ void TypeSampleCustomer(forms::Form& card) {
   TypeInto(card, u"txtName", u"joana prado");
   TypeInto(card, u"txtBirth", u"10121985");
   TypeInto(card, u"txtPhone", u"2079460000");
+  TypeInto(card, u"numCredit", u"2500,5");
   CardControl(card, u"cmdSave").Click();
   CardControl(card, u"txtBirth").Focus();
 }

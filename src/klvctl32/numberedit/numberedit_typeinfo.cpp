@@ -4,6 +4,7 @@
 #include "klvctl32/host/misc_status.h"
 #include "klvctl32/host/resource_ids.h"
 #include "klvctl32/host/type_table.h"
+#include "klvctl32/numberedit/numberedit.h"
 #include "klvctl32/pages/ppgnumberedit_typeinfo.h"
 #include "platform/forms/stdpages.h"
 
@@ -16,36 +17,8 @@ constexpr com::IID IID__KelvoNumberEdit = GuidLiteral("80BE0AB2-9CCE-49B5-8B62-5
 constexpr com::IID DIID___KelvoNumberEdit = GuidLiteral("69D71CB0-1557-4B3C-91C9-10E59FA91396");
 
 const com::InterfaceInfo& DefaultInterface() {
-  static const com::InterfaceInfo info{
-      u"_KelvoNumberEdit", IID__KelvoNumberEdit, kControlInterfaceFlags,
-      MemberTable()
-          .Property(u"Border3D", BooleanT(), u"Border style. (Estilo da borda)")
-          .Property(u"Shadow", BooleanT(), u"Show a shadow border. (Exibe uma sombra na borda do controle)")
-          .Property(u"ShadowColor", ColorT(), u"Shadow color. (Cor da sombra)")
-          .Property(u"BackColor", ColorT(), u"Background color. (Cor do  segundo plano - Fundo)")
-          .Property(u"ForeColor", ColorT(), u"Foreground color. (Cor do primeiro plano - Texto)")
-          .Property(u"NegativeColor", ColorT(), u"Negative values color. (Cor para valores negativos)")
-          .Property(u"LockedColor", ColorT(), u"Locked Color. (Cor quando bloqueado)")
-          .Property(u"DisabledColor", ColorT(), u"Disabled Color (Cor quando desabilitado)")
-          .Property(u"Text", VariantT(), u"Text control. (Texto do controle)")
-          .Property(u"Value", DoubleT(), u"Text property in number format/Single. (Texto no formato numérico/Single)")
-          .Property(u"IntMaxLength", IntegerT(), u"Integer length. (Tamanho da parte inteira)")
-          .Property(u"DecMaxLength", IntegerT(), u"Decimals Length. (Número de casas decimais)")
-          .ObjectProperty(u"Font", FontT(), u"Font object. (Fonte de caracteres)")
-          .Property(u"Enabled", BooleanT(), u"Enable or disable the control. (Habilita ou desabilita o controle)")
-          .Property(u"Selection3D", BooleanT(), u"3D effect in text selection. (Efeito 3D na seleção)")
-          .Property(u"AutoSelect", BooleanT(), u"Enables auto-selection. (Habilita a auto-seleção)")
-          .Property(u"AllowNegative", BooleanT(), u"Allow negative numbers. (Permitir números negativos)")
-          .Property(u"ThSeparator", BooleanT(), u"Thousand separators. (Separador de milhar)")
-          .Property(u"NumberFormat", EnumT(u"eNumberFormat"), u"Number format. (Formato do número)")
-          .Property(u"Locked", BooleanT(), u"Locked Control. (Bloqueia a edição do controle)")
-          .GetOnly(u"hDC", HandleT())
-          .GetOnly(u"hwnd", HandleT())
-          .Method(u"SelectAll")
-          .Property(u"dcDataValue", VariantT(), {}, kDataBoundFlags)
-          .Method(u"ToKelvoEnginer")
-          .Method(u"XFocus")
-          .Take()};
+  static const com::InterfaceInfo info{u"_KelvoNumberEdit", IID__KelvoNumberEdit, kControlInterfaceFlags,
+                                       KelvoNumberEdit::Table().Members()};
   return info;
 }
 

@@ -14,6 +14,7 @@
 #include "klvctl32/host/class_factory.h"
 #include "klvctl32/host/enginer.h"
 #include "klvctl32/host/enginer_typeinfo.h"
+#include "klvctl32/numberedit/numberedit.h"
 #include "klvctl32/numberedit/numberedit_typeinfo.h"
 #include "klvctl32/pages/ppgbuttons_typeinfo.h"
 #include "klvctl32/pages/ppgnumberedit_typeinfo.h"
@@ -26,7 +27,7 @@ namespace kelvo::klvctl32 {
 namespace {
 
 constexpr CatalogueEntry kCatalogue[] = {
-    {&KelvoNumberEditInfo, nullptr},
+    {&KelvoNumberEditInfo, &NewClassFactory<KelvoNumberEdit>},
     {&KelvoTextEditInfo, &NewClassFactory<KelvoTextEdit>},
     {&KelvoActiveCommandInfo, nullptr},
     {&KelvoTBButtonInfo, nullptr},

@@ -2,29 +2,13 @@
 
 #include <string>
 
+#include "klvctl32/editfield/edit_keys.h"
 #include "klvctl32/textedit/narrow16.h"
 #include "klvctl32/textedit/string_slices.h"
 #include "klvctl32/textedit/textedit_model.h"
 #include "platform/base/text.h"
 
 namespace kelvo::klvctl32 {
-
-namespace {
-
-// Pasting suppresses printing until the last pasted character is in, also
-// when an event handler fails on the way.
-class PastingScope {
- public:
-  explicit PastingScope(bool& pasting) : pasting_(pasting) { pasting_ = true; }
-  ~PastingScope() { pasting_ = false; }
-  PastingScope(const PastingScope&) = delete;
-  PastingScope& operator=(const PastingScope&) = delete;
-
- private:
-  bool& pasting_;
-};
-
-}  // namespace
 
 const SubItemMenuArray& TextEditModel::PrepareContextMenu() {
   const bool selected = HasSelection();
@@ -37,29 +21,18 @@ const SubItemMenuArray& TextEditModel::PrepareContextMenu() {
   return items;
 }
 
+// Delete runs the Delete key's handling, event included.
 void TextEditModel::SubItemMenu_Click(std::int16_t index) {
-  switch (index) {
-    case menu::kCut:
-      Cut();
-      break;
-    case menu::kCopy:
-      Copy();
-      break;
-    case menu::kPaste:
-      Paste();
-      break;
-    case menu::kDelete: {
-      std::int16_t keyCode = 46;
-      std::int16_t shift = 0;
-      KeyDown(keyCode, shift);
-      break;
-    }
-    case menu::kSelectAll:
-      DblClick();
-      break;
-    default:
-      break;
-  }
+  RunEditMenuItem(index, {.cut = [this] { Cut(); },
+                          .copy = [this] { Copy(); },
+                          .paste = [this] { Paste(); },
+                          .erase =
+                              [this] {
+                                std::int16_t keyCode = key::kDelete;
+                                std::int16_t shift = shift_state::kNone;
+                                KeyDown(keyCode, shift);
+                              },
+                          .selectAll = [this] { DblClick(); }});
 }
 
 void TextEditModel::Cut() {
@@ -87,7 +60,7 @@ void TextEditModel::Copy() {
 void TextEditModel::Paste() {
   const std::u16string pasted = LeftChars(view_.ClipboardText(), state_.MaxLength);
   {
-    PastingScope scope(state_.Pasting);
+    FlagScope pasting(state_.Pasting);
     for (const char16_t c : pasted) {
       std::int16_t keyAscii = text::ToAnsi(c);
       KeyPress(keyAscii);

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "klvctl32/editfield/edit_keys.h"
 #include "klvctl32/textedit/narrow16.h"
 #include "klvctl32/textedit/string_slices.h"
 #include "klvctl32/textedit/textedit_model.h"
@@ -11,22 +12,6 @@
 namespace kelvo::klvctl32 {
 
 namespace {
-
-namespace key {
-inline constexpr std::int16_t kBack = 8;
-inline constexpr std::int16_t kEnd = 35;
-inline constexpr std::int16_t kHome = 36;
-inline constexpr std::int16_t kLeft = 37;
-inline constexpr std::int16_t kRight = 39;
-inline constexpr std::int16_t kInsert = 45;
-inline constexpr std::int16_t kDelete = 46;
-}  // namespace key
-
-namespace shift_state {
-inline constexpr std::int16_t kNone = 0;
-inline constexpr std::int16_t kShift = 1;
-inline constexpr std::int16_t kCtrl = 2;
-}  // namespace shift_state
 
 bool IsCharacterCode(int code) { return code >= 32 && code <= 255; }
 

@@ -2,12 +2,10 @@
 // reaches through its view, and the drawing properties.
 #include "klvctl32/textedit/textedit.h"
 
-#include <array>
-
+#include "klvctl32/editfield/edit_caret.h"
 #include "klvctl32/textedit/textedit_typeinfo.h"
 #include "platform/com/error.h"
 #include "platform/win/user32.h"
-#include "platform/win/window_system.h"
 
 namespace kelvo::klvctl32 {
 
@@ -62,42 +60,7 @@ void KelvoTextEdit::InitProperties() {
 
 win::HWND KelvoTextEdit::Window() const { return Site().Hwnd(); }
 
-void KelvoTextEdit::Beep() { Site().Beep(); }
-
-void KelvoTextEdit::RaiseKeyDown(std::int16_t& keyCode, std::int16_t& shift) {
-  std::array<com::Variant, 2> args = {com::Variant::Integer(keyCode), com::Variant::Integer(shift)};
-  RaiseEvent(u"KeyDown", args);
-  keyCode = args[0].ToInteger();
-  shift = args[1].ToInteger();
-}
-
-void KelvoTextEdit::RaiseKeyPress(std::int16_t& keyAscii) {
-  std::array<com::Variant, 1> args = {com::Variant::Integer(keyAscii)};
-  RaiseEvent(u"KeyPress", args);
-  keyAscii = args[0].ToInteger();
-}
-
-void KelvoTextEdit::RaiseKeyUp(std::int16_t& keyCode, std::int16_t& shift) {
-  std::array<com::Variant, 2> args = {com::Variant::Integer(keyCode), com::Variant::Integer(shift)};
-  RaiseEvent(u"KeyUp", args);
-  keyCode = args[0].ToInteger();
-  shift = args[1].ToInteger();
-}
-
-void KelvoTextEdit::RaiseChanged() { RaiseEvent(u"Changed"); }
-
-void KelvoTextEdit::RaiseDblClick() { RaiseEvent(u"DblClick"); }
-
-void KelvoTextEdit::MarkChanged(std::u16string_view property) { PropertyChanged(property); }
-
-std::u16string KelvoTextEdit::ClipboardText() { return win::WindowSystem::Get().ClipboardText(); }
-
-void KelvoTextEdit::SetClipboardText(const std::u16string& text) { win::WindowSystem::Get().SetClipboardText(text); }
-
-bool KelvoTextEdit::HoldsFocus() {
-  const win::HWND hwnd = Window();
-  return hwnd != 0 && user32::GetFocus() == hwnd;
-}
+bool KelvoTextEdit::HoldsFocus() { return WindowHasFocus(Window()); }
 
 double KelvoTextEdit::TextWidth(std::u16string_view text) { return Surface().TextWidth(text); }
 
@@ -113,11 +76,8 @@ void KelvoTextEdit::KeyPress(std::int16_t& keyAscii) { model_.KeyPress(keyAscii)
 
 void KelvoTextEdit::KeyUp(std::int16_t& keyCode, std::int16_t& shift) { model_.KeyUp(keyCode, shift); }
 
-// The caret goes with the control; errors are ignored.
-void KelvoTextEdit::Terminate() {
-  user32::HideCaret(Window());
-  user32::DestroyCaret();
-}
+// The caret goes with the control, when it is this control's.
+void KelvoTextEdit::Terminate() { DestroyOwnCaret(Window()); }
 
 // --- Drawing properties ------------------------------------------------------
 

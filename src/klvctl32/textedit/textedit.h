@@ -9,6 +9,9 @@
 #include <string>
 #include <string_view>
 
+#include "klvctl32/editfield/edit_events.h"
+#include "klvctl32/editfield/edit_frame.h"
+#include "klvctl32/editfield/site_edit_view.h"
 #include "klvctl32/host/control_base.h"
 #include "klvctl32/host/focus_protocol.h"
 #include "klvctl32/textedit/textedit_model.h"
@@ -18,7 +21,7 @@
 
 namespace kelvo::klvctl32 {
 
-class KelvoTextEdit final : public ControlOf<KelvoTextEdit>, private TextEditView {
+class KelvoTextEdit final : public ControlOf<KelvoTextEdit>, private SiteEditView<TextEditView> {
  public:
   KelvoTextEdit() = default;
   KelvoTextEdit(const KelvoTextEdit&) = delete;
@@ -80,15 +83,7 @@ class KelvoTextEdit final : public ControlOf<KelvoTextEdit>, private TextEditVie
 
  private:
   // TextEditView
-  void Beep() override;
-  void RaiseKeyDown(std::int16_t& keyCode, std::int16_t& shift) override;
-  void RaiseKeyPress(std::int16_t& keyAscii) override;
-  void RaiseKeyUp(std::int16_t& keyCode, std::int16_t& shift) override;
-  void RaiseChanged() override;
-  void RaiseDblClick() override;
-  void MarkChanged(std::u16string_view property) override;
-  std::u16string ClipboardText() override;
-  void SetClipboardText(const std::u16string& text) override;
+  forms::IControlSite& FieldSite() const override { return Site(); }
   bool Enabled() override { return enabled_; }
   bool HoldsFocus() override;
   double TextWidth(std::u16string_view text) override;
@@ -100,18 +95,11 @@ class KelvoTextEdit final : public ControlOf<KelvoTextEdit>, private TextEditVie
   double Py(double pixels) const { return pixels * tppY_; }
   void Repainted(std::u16string_view property);
   void PrintText();
-  void DrawEditFrame(double x1, double y1, double x2, double y2, gfx::OleColor c1, gfx::OleColor c2);
+  // One pixel on each axis, which is also how far frame lines reach past
+  // their corner.
+  TwipsPair OnePixel() const { return {Px(1), Py(1)}; }
   void DrawSelectionBox(double x1, double y1, double x2, double y2);
-  void CreateEditCaret();
   bool FontBold() const;
-  // The by-reference mouse arguments after the container's handlers.
-  struct MouseArgs {
-    std::int16_t button;
-    std::int16_t shift;
-    float x;
-    float y;
-  };
-  MouseArgs RaiseMouse(std::u16string_view event, MouseArgs args);
   void HitTest(float x);
   bool RawTextBlank() const;
   void ShowContextMenu();

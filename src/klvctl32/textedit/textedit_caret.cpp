@@ -1,8 +1,6 @@
 // KelvoTextEdit's caret and focus: the caret's geometry, getting and losing
 // the focus, and the focus engine's protocol.
-#include <algorithm>
-#include <cmath>
-
+#include "klvctl32/editfield/edit_caret.h"
 #include "klvctl32/host/twips16.h"
 #include "klvctl32/textedit/narrow16.h"
 #include "klvctl32/textedit/string_slices.h"
@@ -10,16 +8,6 @@
 #include "platform/win/user32.h"
 
 namespace kelvo::klvctl32 {
-
-namespace {
-
-// Nearest integer, halves to even, kept inside the int range.
-int RoundPixels(double value) {
-  if (std::isnan(value)) return 0;
-  return static_cast<int>(std::clamp(std::nearbyint(value), -1.0e9, 1.0e9));
-}
-
-}  // namespace
 
 // The caret stands after the measured text before it (3 pixels on, 2 for a
 // bold font); LeftText does not enter. Returns its x in twips.
@@ -35,11 +23,6 @@ std::int16_t KelvoTextEdit::PlaceCaret() {
   return RoundTwips(static_cast<double>(x) * tppX_);
 }
 
-void KelvoTextEdit::CreateEditCaret() {
-  const int height = RoundPixels(Surface().TextHeight(u"M") / tppY_);
-  user32::CreateCaret(Window(), 0, 1, height);
-}
-
 bool KelvoTextEdit::RawTextBlank() const { return model_.IsEmpty(); }
 
 void KelvoTextEdit::GotFocus() {
@@ -49,7 +32,7 @@ void KelvoTextEdit::GotFocus() {
   const int first = model_.FirstEditablePos() - 1;
   if (s.CursorPos < 0) s.CursorPos = Narrow16(first);
   if (RawTextBlank()) s.CursorPos = Narrow16(first);
-  CreateEditCaret();
+  CreateFieldCaret(Window(), Surface(), tppY_);
   RedrawText();
   if (IsBlank(s.StoredText)) model_.SetPosition(0);
   model_.AutoSelectOnFocus();

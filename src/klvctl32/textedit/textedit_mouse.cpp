@@ -1,8 +1,6 @@
 // KelvoTextEdit's mouse: placing the caret, selecting by dragging, the
 // release after a select-all, and the context menu on the right button.
-#include <array>
-#include <vector>
-
+#include "klvctl32/editfield/edit_popup.h"
 #include "klvctl32/textedit/narrow16.h"
 #include "klvctl32/textedit/string_slices.h"
 #include "klvctl32/textedit/textedit.h"
@@ -16,13 +14,6 @@ constexpr std::int16_t kLeftButton = 1;
 constexpr std::int16_t kRightButton = 2;
 
 }  // namespace
-
-KelvoTextEdit::MouseArgs KelvoTextEdit::RaiseMouse(std::u16string_view event, MouseArgs a) {
-  std::array<com::Variant, 4> args = {com::Variant::Integer(a.button), com::Variant::Integer(a.shift),
-                                      com::Variant::Single(a.x), com::Variant::Single(a.y)};
-  RaiseEvent(event, args);
-  return {args[0].ToInteger(), args[1].ToInteger(), args[2].ToSingle(), args[3].ToSingle()};
-}
 
 // The caret goes before the first character whose right edge reaches x, or
 // after the text when x lies past it; the selection then follows the caret as
@@ -50,7 +41,7 @@ void KelvoTextEdit::HitTest(float x) {
 }
 
 void KelvoTextEdit::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
-  const MouseArgs a = RaiseMouse(u"MouseDown", {button, shift, x, y});
+  const MouseArgs a = RaiseMouseEvent(Site(), u"MouseDown", {button, shift, x, y});
   if (a.shift == 0 && a.button == kLeftButton && model_.State().AnchorSet) {
     model_.ClearSelection();
     RedrawText();
@@ -60,7 +51,7 @@ void KelvoTextEdit::MouseDown(std::int16_t button, std::int16_t shift, float x, 
 }
 
 void KelvoTextEdit::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
-  const MouseArgs a = RaiseMouse(u"MouseMove", {button, shift, x, y});
+  const MouseArgs a = RaiseMouseEvent(Site(), u"MouseMove", {button, shift, x, y});
   if (!hasFocus_ || RawTextBlank()) return;
   if (a.button == kLeftButton && !model_.State().AllSelected) {
     HitTest(a.x);
@@ -70,7 +61,7 @@ void KelvoTextEdit::MouseMove(std::int16_t button, std::int16_t shift, float x, 
 }
 
 void KelvoTextEdit::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
-  const MouseArgs a = RaiseMouse(u"MouseUp", {button, shift, x, y});
+  const MouseArgs a = RaiseMouseEvent(Site(), u"MouseUp", {button, shift, x, y});
   if (hasFocus_) user32::SetFocus(Window());
   if (RawTextBlank()) model_.SetPosition(0);
   PlaceCaret();
@@ -90,14 +81,8 @@ void KelvoTextEdit::MouseUp(std::int16_t button, std::int16_t shift, float x, fl
   }
 }
 
-// The menu's items answer the right button as well as the left.
 void KelvoTextEdit::ShowContextMenu() {
-  Site().SetFocus();
-  const SubItemMenuArray& items = model_.PrepareContextMenu();
-  std::vector<win::MenuItem> menu;
-  menu.reserve(items.size());
-  for (const SubMenuItem& item : items) menu.push_back({item.Caption, item.Enabled, false});
-  const int picked = Site().PopupMenu(menu, true);
+  const int picked = ShowEditMenu(Site(), [this]() -> const EditMenu& { return model_.PrepareContextMenu(); });
   if (picked >= 0) model_.SubItemMenu_Click(Narrow16(picked));
 }
 

@@ -11,34 +11,16 @@ namespace kelvo::klvctl32 {
 
 namespace {
 
-constexpr gfx::OleColor kBlack = 0;
 constexpr gfx::OleColor kButtonFace = 0x8000000Fu;
-constexpr gfx::OleColor kButtonShadow = 0x80000010u;
 constexpr gfx::OleColor kGrayText = 0x80000011u;
-constexpr gfx::OleColor kButtonHighlight = 0x80000014u;
 constexpr gfx::OleColor kHighlightText = 0x8000000Eu;
-constexpr int kShadowPx = 5;
 
 }  // namespace
 
 void KelvoTextEdit::RedrawText() {
-  gfx::Surface& surface = Surface();
-  surface.Clear();
-  double w = surface.ScaleWidth();
-  double h = surface.ScaleHeight();
-  if (shadow_) {
-    surface.FilledBox(Px(kShadowPx), Py(kShadowPx), w, h, shadowColor_);
-    w -= Px(kShadowPx);
-    h -= Py(kShadowPx);
-  }
-  surface.FilledBox(0, 0, w - Px(1), h - Py(1), backColor_);
+  const TwipsPair field = PaintFieldBackground(Surface(), shadow_, shadowColor_, backColor_, OnePixel());
   FormatAndPrint();
-  if (border3D_) {
-    DrawEditFrame(0, 0, w - Px(1), h - Py(1), kButtonShadow, kButtonHighlight);
-    DrawEditFrame(Px(1), Py(1), w - Px(2), h - Py(2), kBlack, kButtonFace);
-  } else {
-    DrawEditFrame(0, 0, w - Px(1), h - Py(1), kBlack, kBlack);
-  }
+  DrawFieldBorder(Surface(), border3D_, field, OnePixel(), OnePixel());
 }
 
 void KelvoTextEdit::FormatAndPrint() {
@@ -57,16 +39,6 @@ void KelvoTextEdit::PrintText() {
   surface.SetCurrentX(Px(LeftText));
   surface.SetCurrentY(Py(TopText));
   surface.Print(Site().AmbientUserMode() ? s.StoredText : model_.DesignTemplate());
-}
-
-// c1 for the top and left edges, c2 for the bottom and right; each line leaves
-// out its end point.
-void KelvoTextEdit::DrawEditFrame(double x1, double y1, double x2, double y2, gfx::OleColor c1, gfx::OleColor c2) {
-  gfx::Surface& surface = Surface();
-  surface.Line(x1, y1, x2, y1, c1);
-  surface.Line(x1, y2, x2 + Px(1), y2, c2);
-  surface.Line(x1, y1, x1, y2 + Py(1), c1);
-  surface.Line(x2, y1, x2, y2, c2);
 }
 
 bool KelvoTextEdit::FontBold() const { return Surface().Font().bold; }
@@ -101,7 +73,7 @@ void KelvoTextEdit::DrawSelectionRange(std::int16_t start16, std::int16_t len16)
 // A flat box in SelectColor, or a raised button-like one.
 void KelvoTextEdit::DrawSelectionBox(double x1, double y1, double x2, double y2) {
   Surface().FilledBox(x1, y1, x2, y2, selection3D_ ? kButtonFace : selectColor_);
-  if (selection3D_) DrawEditFrame(x1 - Px(1), y1, x2 + Px(1), y2 + Py(1), kButtonHighlight, kButtonShadow);
+  if (selection3D_) DrawRaisedFrame(Surface(), x1, y1, x2, y2, OnePixel(), OnePixel());
 }
 
 // Repaints and remembers the active window; errors are ignored.

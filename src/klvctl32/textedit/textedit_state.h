@@ -3,9 +3,10 @@
 // editing: the text, the mask and the caret and selection. Field names are the
 // control's own; the values are those of a new instance.
 
-#include <array>
 #include <cstdint>
 #include <string>
+
+#include "klvctl32/editfield/edit_menu.h"
 
 namespace kelvo::klvctl32 {
 
@@ -17,33 +18,8 @@ enum kcTextStyle : std::int32_t {
   kcPadLeft = 3,
 };
 
-// One item of the context menu `SubMenu`.
-struct SubMenuItem {
-  std::u16string Caption;
-  bool Enabled = true;
-};
-
-// Indexes of the context menu's items (`SubItemMenu`).
-namespace menu {
-inline constexpr int kCut = 0;
-inline constexpr int kCopy = 1;
-inline constexpr int kPaste = 2;
-inline constexpr int kDelete = 3;
-inline constexpr int kSeparator = 4;
-inline constexpr int kSelectAll = 5;
-inline constexpr int kItemCount = 6;
-}  // namespace menu
-
-using SubItemMenuArray = std::array<SubMenuItem, menu::kItemCount>;
-
-inline SubItemMenuArray NewSubItemMenu() {
-  return {{{u"&Recortar", true},
-           {u"&Copiar", true},
-           {u"Co&lar", true},
-           {u"&Excluir", true},
-           {u"-", true},
-           {u"&Selecionar Tudo", true}}};
-}
+// The context menu `SubItemMenu`: the edits' shared six items.
+using SubItemMenuArray = EditMenu;
 
 struct TextEditState {
   // The text and its mask.
@@ -66,7 +42,7 @@ struct TextEditState {
   bool Locked = false;
   bool AutoSelect = true;
 
-  SubItemMenuArray SubItemMenu = NewSubItemMenu();
+  SubItemMenuArray SubItemMenu = NewEditMenu();
 };
 
 }  // namespace kelvo::klvctl32

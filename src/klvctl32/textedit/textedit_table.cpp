@@ -3,9 +3,9 @@
 // reads 21 of them (not "dcDataValue"), the font first, with defaults that
 // differ from a new instance's for ForeColor, MaxLength and AutoSelect. Each
 // value is stored as read, without running its setter.
+#include "klvctl32/editfield/edit_font.h"
 #include "klvctl32/host/help_strings.h"
 #include "klvctl32/textedit/textedit.h"
-#include "platform/com/error.h"
 #include "platform/win/user32.h"
 
 namespace kelvo::klvctl32 {
@@ -148,11 +148,7 @@ const T& KelvoTextEdit::Table() {
           .Persists(
               u"Font",
               [](C& c, forms::IPropertyBag& bag, std::u16string_view key) {
-                const com::ComPtr<forms::IFontObject> fallback = forms::CreateFontObject(c.Surface().Font());
-                const V value = bag.Read(key, V::Object(fallback));
-                if (!value.IsObject()) throw com::Error(com::err::kTypeMismatch, u"Font: a font object is expected");
-                const com::ComPtr<forms::IFontObject> font = forms::AsFont(value);
-                c.font_ = font ? font : fallback;
+                c.font_ = ReadFontKey(bag, key, c.Surface());
               },
               [](C& c, forms::IPropertyBag& bag, std::u16string_view key) { bag.Write(key, V::Object(c.font_), V()); })
           .Saves(u"Selection3D", &C::selection3D_, false)

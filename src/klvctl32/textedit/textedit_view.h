@@ -1,38 +1,19 @@
 #pragma once
-// What the text edit's model needs from the control around it: events to the
-// container, property-changed notifications, the clipboard, the beep, text
-// measures and the painting routines. The control implements it; the model
-// calls it in the order its editing steps prescribe, which the container can
-// observe.
+// What the text edit's model needs from the control around it: besides the
+// services every edit's model has (EditFieldView), text measures and the
+// painting routines. The control implements it; the model calls it in the
+// order its editing steps prescribe, which the container can observe.
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "klvctl32/editfield/edit_view.h"
+
 namespace kelvo::klvctl32 {
 
-class TextEditView {
+class TextEditView : public EditFieldView {
  public:
-  // The system's default beep for a refused keystroke.
-  virtual void Beep() = 0;
-
-  // Events of the control, raised synchronously; the container may change the
-  // by-reference arguments.
-  virtual void RaiseKeyDown(std::int16_t& keyCode, std::int16_t& shift) = 0;
-  virtual void RaiseKeyPress(std::int16_t& keyAscii) = 0;
-  virtual void RaiseKeyUp(std::int16_t& keyCode, std::int16_t& shift) = 0;
-  virtual void RaiseChanged() = 0;
-  virtual void RaiseDblClick() = 0;
-
-  // The container's property-changed notification.
-  virtual void MarkChanged(std::u16string_view property) = 0;
-
-  // The clipboard's plain text.
-  virtual std::u16string ClipboardText() = 0;
-  virtual void SetClipboardText(const std::u16string& text) = 0;
-
-  // The control's Enabled property.
-  virtual bool Enabled() = 0;
   // Whether the control's window holds the input focus.
   virtual bool HoldsFocus() = 0;
 

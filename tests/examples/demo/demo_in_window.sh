@@ -66,6 +66,11 @@ click_at 168 106 && wait_for_log "txtBirth.MouseUp(1, 0"
 type_keys "15031996"
 xdotool key Tab
 type_keys "1155550143"
+# The credit limit completes its decimals when the focus leaves it.
+click_at 356 54 && wait_for_log "numCredit.MouseUp(1, 0"
+type_keys "1234,5"
+xdotool key Tab
+wait_for_log "numQuantity.KeyUp(9, 0)"
 xdotool mousemove --window "$window" 250 230 sleep 0.2 mousemove --window "$window" 290 240
 wait_for_log "cmdSave.MouseMove("
 xdotool click 1
@@ -74,6 +79,8 @@ wait_for_log "saved "
 grep -qxF 'txtBirth.KeyPress(49)' "$log" || fail "the birth date did not get the key 1"
 grep -qxF 'saved code="000042" name="JOANA PRADO" birth="15/03/1996" phone="(11) 5555-0143"' "$log" ||
   fail "the record saved is not the one typed: $(grep '^saved' "$log")"
+grep -qxF 'saved amounts credit=1234,50 quantity=0 amount=0.00' "$log" ||
+  fail "the amounts saved are not the ones typed: $(grep '^saved amounts' "$log")"
 
 # The screen: the typed date is drawn exactly as the locked field's preset
 # date, and the birth date field no longer looks empty.
@@ -84,11 +91,15 @@ crop() { convert "$1" -crop "$2" +repage "$3"; }
 crop "$work/window.png" 80x21+128+96 "$work/birth.png"
 crop "$work/window.png" 80x21+128+148 "$work/since.png"
 crop "$work/empty.png" 80x21+128+96 "$work/birth_empty.png"
+crop "$work/window.png" 88x21+312+44 "$work/credit.png"
+crop "$work/empty.png" 88x21+312+44 "$work/credit_empty.png"
 differing() { compare -metric AE "$1" "$2" null: 2>&1 || true; }
 [[ $(differing "$work/birth.png" "$work/since.png") == 0 ]] ||
   fail "the birth date field does not show 15/03/1996 as the locked field does (see $work/window.png)"
 [[ $(differing "$work/birth.png" "$work/birth_empty.png") != 0 ]] ||
   fail "the birth date field still looks empty (see $work/window.png)"
+[[ $(differing "$work/credit.png" "$work/credit_empty.png") != 0 ]] ||
+  fail "the credit limit still shows what it showed before typing (see $work/credit.png)"
 
 # The right button opens the field's pop-up menu, a window of its own under
 # the pointer; its last item selects the whole text, which typing replaces.

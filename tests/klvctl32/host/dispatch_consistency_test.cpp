@@ -11,6 +11,7 @@
 #include "klvctl32/decor/tbbar/tbbar.h"
 #include "klvctl32/decor/tbseparator/tbseparator.h"
 #include "klvctl32/host/enginer.h"
+#include "klvctl32/numberedit/numberedit.h"
 #include "klvctl32/server/catalogue.h"
 #include "klvctl32/textedit/textedit.h"
 #include "platform/base/text.h"
@@ -97,12 +98,14 @@ TEST(DispatchConsistency, Line3D) { ExpectConsistent<KelvoLine3D>(); }
 TEST(DispatchConsistency, TBBar) { ExpectConsistent<KelvoTBBar>(); }
 TEST(DispatchConsistency, TBSeparator) { ExpectConsistent<KelvoTBSeparator>(); }
 TEST(DispatchConsistency, TextEdit) { ExpectConsistent<KelvoTextEdit>(); }
+
+TEST(DispatchConsistency, NumberEdit) { ExpectConsistent<KelvoNumberEdit>(); }
 TEST(DispatchConsistency, Enginer) { ExpectConsistent<KelvoEnginer>(); }
 
 // A class that gains a factory must be added above.
 TEST(DispatchConsistency, CoversEveryClassWithAFactory) {
-  const std::set<std::u16string> checked{u"KelvoPanel3D",     u"KelvoLine3D",   u"KelvoTBBar",
-                                         u"KelvoTBSeparator", u"KelvoTextEdit", u"KelvoEnginer"};
+  const std::set<std::u16string> checked{u"KelvoPanel3D",  u"KelvoLine3D",     u"KelvoTBBar",  u"KelvoTBSeparator",
+                                         u"KelvoTextEdit", u"KelvoNumberEdit", u"KelvoEnginer"};
   for (const CatalogueEntry& entry : Catalogue()) {
     if (entry.makeFactory == nullptr) continue;
     EXPECT_TRUE(checked.contains(entry.info().name)) << text::ToUtf8(entry.info().name);
