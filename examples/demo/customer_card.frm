@@ -1,5 +1,6 @@
-' The demo's customer card: a toolbar, a panel of masked text edits kept by
-' a focus engine, and a status bar.
+' The demo's customer card: a toolbar of picture buttons with tooltips, a
+' panel of masked text edits kept by a focus engine, picture command buttons
+' and a status bar.
 Begin Form frmCustomer
    Caption = "Customer card"
    ClientWidth = 6300
@@ -11,13 +12,29 @@ Begin Form frmCustomer
       Height = 390
       Align = 1
       AutoHeight = 1
-      Begin CommandButton cmdNew
-         Left = 240
-         Top = 45
-         Width = 900
-         Height = 300
-         Caption = "&New"
-         TabStop = 0
+      Begin KLVCTL32.KelvoTBButton cmdNew
+         Left = 150
+         Top = 30
+         Width = 345
+         Height = 330
+         ToolTipText = "New customer"
+         Picture = "pictures/new16.bmp"
+      End
+      Begin KLVCTL32.KelvoTBButton tbnSave
+         Left = 510
+         Top = 30
+         Width = 345
+         Height = 330
+         ToolTipText = "Save the customer"
+         Picture = "pictures/save16.bmp"
+      End
+      Begin KLVCTL32.KelvoTBButton tbnClose
+         Left = 870
+         Top = 30
+         Width = 345
+         Height = 330
+         ToolTipText = "Close the card"
+         Picture = "pictures/close16.bmp"
       End
       Begin KLVCTL32.KelvoTBSeparator sepTitle
          Left = 1230
@@ -148,21 +165,23 @@ Begin Form frmCustomer
       Width = 705
       Height = 555
    End
-   Begin CommandButton cmdSave
+   Begin KLVCTL32.KelvoActiveCommand cmdSave
       Left = 3780
       Top = 3420
       Width = 1140
       Height = 375
       Caption = "&Save"
       Default = -1
+      Picture = "pictures/save16.bmp"
    End
-   Begin CommandButton cmdClose
+   Begin KLVCTL32.KelvoActiveCommand cmdClose
       Left = 5040
       Top = 3420
       Width = 1140
       Height = 375
       Caption = "Close"
       Cancel = -1
+      Picture = "pictures/close16.bmp"
    End
    Begin KLVCTL32.KelvoPanel3D pnlStatus
       Left = 0

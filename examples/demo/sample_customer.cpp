@@ -25,7 +25,7 @@ void TypeSampleCustomer(forms::Form& card) {
   TypeInto(card, u"txtName", u"joana prado");
   TypeInto(card, u"txtBirth", u"10121985");
   TypeInto(card, u"txtPhone", u"2079460000");
-  CardControl(card, u"cmdSave").Click();
+  CardControl(card, u"cmdSave").AccessKeyPress('S');
   CardControl(card, u"txtBirth").Focus();
 }
 

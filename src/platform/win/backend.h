@@ -32,6 +32,8 @@ class Backend {
   virtual void SetClipboardText(const std::u16string& text) = 0;
   virtual int RunPopupMenu(HWND owner, const std::vector<MenuItem>& items, POINT screen) = 0;
   virtual MsgBoxResult RunMessageBox(HWND owner, const MessageBoxRecord& box) = 0;
+  // The screen area (display) that holds a screen point, in pixels.
+  virtual RECT ScreenBounds(POINT at) const = 0;
 };
 
 class HeadlessBackend final : public Backend {
@@ -55,6 +57,8 @@ class HeadlessBackend final : public Backend {
   void QueueMessageBoxAnswer(MsgBoxResult answer) { boxAnswers_.push_back(answer); }
   int RunPopupMenu(HWND owner, const std::vector<MenuItem>& items, POINT screen) override;
   MsgBoxResult RunMessageBox(HWND owner, const MessageBoxRecord& box) override;
+  // One fixed screen of 1024 x 768 pixels.
+  RECT ScreenBounds(POINT) const override { return {0, 0, 1024, 768}; }
 
  private:
   std::uint64_t now_ = 0;

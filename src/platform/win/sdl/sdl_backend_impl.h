@@ -44,6 +44,7 @@ class SdlBackend final : public Backend {
   void SetClipboardText(const std::u16string& text) override;
   int RunPopupMenu(HWND owner, const std::vector<MenuItem>& items, POINT screen) override;
   MsgBoxResult RunMessageBox(HWND owner, const MessageBoxRecord& box) override;
+  RECT ScreenBounds(POINT at) const override;
 
   // Runs the loop until `finished` answers true or the program is asked to
   // quit; while `dialog` is given, the input goes to it.
