@@ -9,6 +9,7 @@
 #include "platform/forms/application.h"
 #include "platform/forms/stdobjects.h"
 #include "platform/gfx/font.h"
+#include "surface_yardstick.h"
 
 namespace kelvo::klvctl32 {
 namespace {
@@ -35,17 +36,7 @@ void BM_CommandHoverRepaint(benchmark::State& state) {
 BENCHMARK(BM_CommandHoverRepaint);
 
 void BM_SurfaceFillAndText(benchmark::State& state) {
-  gfx::Surface s(100, 30, 15, 15);
-  gfx::FontDesc f;
-  f.name = std::u16string(gfx::kBuiltinFontName);
-  s.SetFont(f);
-  for (auto _ : state) {
-    s.FilledBox(0, 0, kWidth - 15, kHeight - 15, 0x8000000Fu);
-    s.SetCurrentX(600);
-    s.SetCurrentY(150);
-    s.Print(u"Save");
-    benchmark::DoNotOptimize(s.TakePrints());
-  }
+  bench::FillAndPrint(state, 100, 30, 0x8000000Fu, 600, 150, u"Save");
 }
 BENCHMARK(BM_SurfaceFillAndText);
 

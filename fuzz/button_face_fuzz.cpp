@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "fuzz_input.h"
 #include "klvctl32/buttons/activecommand.h"
 #include "klvctl32/buttons/tbbutton.h"
 #include "klvctl32/host/enginer.h"
@@ -22,27 +23,8 @@ namespace {
 
 using namespace kelvo;
 
-class Input {
- public:
-  explicit Input(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
-  bool empty() const { return pos_ >= bytes_.size(); }
-  std::uint8_t Byte() { return empty() ? 0 : bytes_[pos_++]; }
-  std::int16_t Short() { return static_cast<std::int16_t>(Byte() | Byte() << 8); }
-  // Mostly letters, "&" and line breaks, then any 8-bit code.
-  std::u16string Caption() {
-    static constexpr char16_t kAlphabet[] = u"&&&ab CDE\r\n";
-    std::u16string s;
-    for (std::size_t n = Byte() % 12; n > 0; --n) {
-      const std::uint8_t b = Byte();
-      s += b < 200 ? kAlphabet[b % (sizeof kAlphabet / sizeof kAlphabet[0] - 1)] : static_cast<char16_t>(b);
-    }
-    return s;
-  }
-
- private:
-  std::span<const std::uint8_t> bytes_;
-  std::size_t pos_ = 0;
-};
+// Mostly letters, "&" and line breaks, then any 8-bit code.
+std::u16string Caption(FuzzInput& in) { return in.Text(11, u"&&&ab CDE\r\n", 200); }
 
 void Assign(forms::Control& c, std::u16string_view name, com::Variant value, com::InvokeKind kind) {
   std::vector<com::Variant> args{std::move(value)};
@@ -62,13 +44,13 @@ com::Variant SomePicture(std::uint8_t size) {
   return com::Variant::Object(forms::CreatePictureObject(gfx::Image(size % 40 + 1, size % 23 + 1, 0xFF336699u)));
 }
 
-void RunOne(Input& in, forms::Control& c) {
+void RunOne(FuzzInput& in, forms::Control& c) {
   static constexpr const char16_t* kPictures[] = {u"Picture", u"DisabledPicture", u"DownPicture", u"FocusedPicture"};
   std::int16_t key = 32;
   std::int16_t shift = static_cast<std::int16_t>(in.Byte() % 2);
   switch (in.Byte() % 12) {
     case 0:
-      Let(c, u"Caption", com::Variant::String(in.Caption()));
+      Let(c, u"Caption", com::Variant::String(Caption(in)));
       break;
     case 1:
       Let(c, u"Margin", com::Variant::Integer(in.Short()));
@@ -119,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return true;
   }();
   (void)registered;
-  Input in(std::span(data, size));
+  FuzzInput in(std::span(data, size));
   forms::Application app;
   forms::Form& form = app.CreateForm(u"frm");
   const double width = 15.0 * (in.Byte() % 200 + 1);
@@ -127,7 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   forms::Control& c = form.AddControl(in.Byte() % 2 == 0 ? u"KLVCTL32.KelvoActiveCommand" : u"KLVCTL32.KelvoTBButton",
                                       u"b", {0, 0, width, height});
   form.AddControl(u"KLVCTL32.KelvoEnginer", u"e", {0, 0, 100, 100});
-  Let(c, u"Caption", com::Variant::String(in.Caption()));
+  Let(c, u"Caption", com::Variant::String(Caption(in)));
   c.Focus();
   while (!in.empty()) RunOne(in, c);
   return 0;

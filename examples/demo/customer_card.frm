@@ -1,49 +1,50 @@
-' The demo's customer card: a toolbar of picture buttons with tooltips, a
-' panel of masked text edits kept by a focus engine, picture command buttons
-' and a status bar.
+' The demo's customer card: toolbar buttons with pictures and tooltips beside
+' a toolbar strip, a panel of masked text edits, picture command buttons, a
+' focus engine and a status bar. The focus engine visits the form's controls
+' in order and stops at the first that does not take part, so the toolbar
+' buttons come first.
 Begin Form frmCustomer
    Caption = "Customer card"
    ClientWidth = 6300
    ClientHeight = 4260
+   Begin KLVCTL32.KelvoTBButton cmdNew
+      Left = 90
+      Top = 30
+      Width = 345
+      Height = 330
+      ToolTipText = "New customer"
+      Picture = "pictures/new16.bmp"
+   End
+   Begin KLVCTL32.KelvoTBButton tbnSave
+      Left = 450
+      Top = 30
+      Width = 345
+      Height = 330
+      ToolTipText = "Save the customer"
+      Picture = "pictures/save16.bmp"
+   End
+   Begin KLVCTL32.KelvoTBButton tbnClose
+      Left = 810
+      Top = 30
+      Width = 345
+      Height = 330
+      ToolTipText = "Close the card"
+      Picture = "pictures/close16.bmp"
+   End
    Begin KLVCTL32.KelvoTBBar tbrMain
-      Left = 0
+      Left = 1200
       Top = 0
-      Width = 6300
+      Width = 5100
       Height = 390
-      Align = 1
       AutoHeight = 1
-      Begin KLVCTL32.KelvoTBButton cmdNew
-         Left = 150
-         Top = 30
-         Width = 345
-         Height = 330
-         ToolTipText = "New customer"
-         Picture = "pictures/new16.bmp"
-      End
-      Begin KLVCTL32.KelvoTBButton tbnSave
-         Left = 510
-         Top = 30
-         Width = 345
-         Height = 330
-         ToolTipText = "Save the customer"
-         Picture = "pictures/save16.bmp"
-      End
-      Begin KLVCTL32.KelvoTBButton tbnClose
-         Left = 870
-         Top = 30
-         Width = 345
-         Height = 330
-         ToolTipText = "Close the card"
-         Picture = "pictures/close16.bmp"
-      End
       Begin KLVCTL32.KelvoTBSeparator sepTitle
-         Left = 1230
+         Left = 30
          Top = 30
          Width = 30
          Height = 330
       End
       Begin Label lblTitle
-         Left = 1380
+         Left = 180
          Top = 90
          Width = 3000
          Height = 240

@@ -118,7 +118,7 @@ wait_for_log 'saved code="000042" name="MARIA SOUZA"'
 
 # Resting on the toolbar's Save button opens its tooltip, a window of its
 # own 19 pixels below the pointer; a click saves again.
-xdotool mousemove --window "$window" 45 13
+xdotool mousemove --window "$window" 41 13
 wait_for_log "tbnSave.MouseEnter()"
 tip=$(timeout 5 xdotool search --sync --onlyvisible --name '^Save the customer$' | head -n 1) ||
   fail "no tooltip appeared over the toolbar's Save button"

@@ -14,7 +14,12 @@ namespace {
 
 WindowSystem& Ws() { return WindowSystem::Get(); }
 
-HWND NewForm() { return Ws().Create({.kind = WindowKind::TopLevel, .rect = {0, 0, 100, 50}}); }
+HWND NewForm() {
+  WindowCreate params;
+  params.kind = WindowKind::TopLevel;
+  params.rect = {0, 0, 100, 50};
+  return Ws().Create(params);
+}
 
 TEST(RepeatingTimerTest, TicksUntilStoppedOrDestroyed) {
   int ticks = 0;
