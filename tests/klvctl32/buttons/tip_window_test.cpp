@@ -1,6 +1,6 @@
 // The shared tip window: size from the text's measures, 19 pixels below the
-// pointer, kept on the screen near its edges, TipEnabled, and no tip while a
-// button raises Click.
+// pointer, TipEnabled, and no tip while a button raises Click (the screen's
+// edges: hover_tips.kcs).
 #include "klvctl32/buttons/tip_window.h"
 
 #include "button_fixture.h"
@@ -27,15 +27,6 @@ TEST_F(TipWindow, OneLineHighTextWidePlusFourPixelsBelowThePointer) {
   const int width = static_cast<int>(probe.TextWidth(u"the file")) / 15 + 4;
   const int height = static_cast<int>(probe.TextHeight(u"I")) / 15 + 4;
   EXPECT_EQ(TipRect(), (win::RECT{100, 69, 100 + width, 69 + height}));
-}
-
-TEST_F(TipWindow, NearTheScreenEdgesMovesBackJustEnough) {
-  const win::RECT screen = win::ToolWindow::ScreenBounds({0, 0});
-  Ws().SetCursorPos({screen.right - 3, screen.bottom - 5});
-  frmTip().ShowTip(u"Save");
-  const win::RECT r = TipRect();
-  EXPECT_EQ(r.right, screen.right);
-  EXPECT_EQ(r.bottom, screen.bottom);
 }
 
 TEST_F(TipWindow, DisabledTipsLeaveAnOpenTipAsItIs) {

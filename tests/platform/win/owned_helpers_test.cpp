@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/win/clipboard.h"
 #include "platform/win/owned_caret.h"
 #include "platform/win/repeating_timer.h"
 #include "platform/win/tool_window.h"
@@ -88,13 +87,6 @@ TEST(OwnedCaretTest, DestroysOnlyTheCaretItStillOwns) {
   EXPECT_EQ(Ws().Caret().window, 0u);
   Ws().Destroy(a);
   Ws().Destroy(b);
-}
-
-TEST(ClipboardTest, ReadsBackWhatWasSet) {
-  const Clipboard clipboard;
-  clipboard.SetText(u"12/34");
-  EXPECT_EQ(clipboard.Text(), u"12/34");
-  EXPECT_EQ(Ws().ClipboardText(), u"12/34");
 }
 
 }  // namespace
