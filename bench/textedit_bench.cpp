@@ -10,6 +10,7 @@
 #include "klvctl32/textedit/textedit.h"
 #include "platform/gfx/font.h"
 #include "platform/win/window_system.h"
+#include "surface_yardstick.h"
 
 namespace kelvo::klvctl32 {
 namespace {
@@ -67,17 +68,7 @@ BENCHMARK(BM_HitTestFullField);
 
 // The yardstick: what any repaint of the control must at least cost.
 void BM_SurfaceFillAndPrint30(benchmark::State& state) {
-  gfx::Surface s(300, 21, 15, 15);
-  gfx::FontDesc f;
-  f.name = std::u16string(gfx::kBuiltinFontName);
-  s.SetFont(f);
-  for (auto _ : state) {
-    s.FilledBox(0, 0, kWidth - 15, kHeight - 15, 0x80000005u);
-    s.SetCurrentX(45);
-    s.SetCurrentY(45);
-    s.Print(u"(12) 34567-8901 / ABCD-4567   ");
-    benchmark::DoNotOptimize(s.TakePrints());
-  }
+  bench::FillAndPrint(state, 300, 21, 0x80000005u, 45, 45, u"(12) 34567-8901 / ABCD-4567   ");
 }
 BENCHMARK(BM_SurfaceFillAndPrint30);
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "fuzz_input.h"
 #include "klvctl32/decor/line3d/line3d.h"
 #include "klvctl32/decor/panel3d/panel3d.h"
 #include "klvctl32/decor/tbbar/tbbar.h"
@@ -20,25 +21,11 @@ namespace {
 
 using namespace kelvo;
 
-// Reads the fuzzer's bytes front to back; zeros once they run out.
-class Input {
- public:
-  explicit Input(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
-  bool empty() const { return pos_ >= bytes_.size(); }
-  std::uint8_t Byte() { return empty() ? 0 : bytes_[pos_++]; }
-  std::uint16_t Word() { return static_cast<std::uint16_t>(Byte() | Byte() << 8); }
-  std::uint32_t Dword() { return static_cast<std::uint32_t>(Word()) | static_cast<std::uint32_t>(Word()) << 16; }
-
- private:
-  std::span<const std::uint8_t> bytes_;
-  std::size_t pos_ = 0;
-};
-
 const std::u16string kKeys[] = {u"BackColor",  u"Light3DColor",  u"Shadow3DColor",   u"BorderIn",
                                 u"BorderOut",  u"BorderWidth",   u"LineStyle",       u"LineOrientation",
                                 u"AutoHeight", u"ShowLeftLines", u"ShowTwoLeftLines"};
 
-com::Variant AnyValue(Input& in) {
+com::Variant AnyValue(FuzzInput& in) {
   switch (in.Byte() % 8) {
     case 0:
       return com::Variant();
@@ -62,7 +49,7 @@ com::Variant AnyValue(Input& in) {
   }
 }
 
-const std::u16string& AnyKey(Input& in) { return kKeys[in.Byte() % std::size(kKeys)]; }
+const std::u16string& AnyKey(FuzzInput& in) { return kKeys[in.Byte() % std::size(kKeys)]; }
 
 template <class Step>
 void Trap(Step step) {
@@ -74,7 +61,7 @@ void Trap(Step step) {
 }
 
 template <class T>
-void Exercise(Input& in) {
+void Exercise(FuzzInput& in) {
   const int tpp = (in.Byte() & 1) != 0 ? 12 : 15;
   const int width = 1 + in.Word() % 2400;
   const int height = 1 + in.Byte() % 64;
@@ -125,7 +112,7 @@ void Exercise(Input& in) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  Input in({data, size});
+  FuzzInput in({data, size});
   switch (in.Byte() % 4) {
     case 0:
       Exercise<klvctl32::KelvoPanel3D>(in);

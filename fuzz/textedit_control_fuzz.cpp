@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "fuzz_input.h"
 #include "klvctl32/textedit/textedit.h"
 #include "platform/com/error.h"
 #include "platform/forms/application.h"
@@ -20,27 +21,10 @@ namespace {
 
 using namespace kelvo;
 
-class Input {
- public:
-  explicit Input(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
-  bool empty() const { return pos_ >= bytes_.size(); }
-  std::uint8_t Byte() { return empty() ? 0 : bytes_[pos_++]; }
-  std::int16_t Short() { return static_cast<std::int16_t>(Byte() | Byte() << 8); }
-  // Characters drawn mostly from the mask language, then any 8-bit code.
-  std::u16string String(std::size_t maxLen) {
-    static constexpr char16_t kAlphabet[] = u"9#AaCcX/-.,( )0123456789abcXYZ";
-    std::u16string s;
-    for (std::size_t n = Byte() % (maxLen + 1); n > 0; --n) {
-      const std::uint8_t b = Byte();
-      s += b < 128 ? kAlphabet[b % (sizeof kAlphabet / sizeof kAlphabet[0] - 1)] : static_cast<char16_t>(b);
-    }
-    return s;
-  }
-
- private:
-  std::span<const std::uint8_t> bytes_;
-  std::size_t pos_ = 0;
-};
+// Characters drawn mostly from the mask language, then any 8-bit code.
+std::u16string MaskText(FuzzInput& in, std::size_t maxLen) {
+  return in.Text(maxLen, u"9#AaCcX/-.,( )0123456789abcXYZ", 128);
+}
 
 void Let(forms::Control& c, std::u16string_view name, com::Variant value) {
   std::vector<com::Variant> args{std::move(value)};
@@ -61,7 +45,7 @@ void CheckLength(forms::Control& c) {
   if (!s.Mask.empty() && s.StoredText.size() > limit) std::abort();
 }
 
-void RunOne(Input& in, forms::Control& c) {
+void RunOne(FuzzInput& in, forms::Control& c) {
   std::int16_t a = 0;
   std::int16_t b = 0;
   switch (in.Byte() % 12) {
@@ -83,23 +67,23 @@ void RunOne(Input& in, forms::Control& c) {
       c.MouseMove(static_cast<std::int16_t>(in.Byte() % 3), 0, in.Short(), in.Short());
       break;
     case 6:
-      win::WindowSystem::Get().SetClipboardText(in.String(40));
+      win::WindowSystem::Get().SetClipboardText(MaskText(in, 40));
       a = 45;
       b = 1;
       c.KeyDown(a, b);
       break;
     case 7:
-      Let(c, u"Text", com::Variant::String(in.String(60)));
+      Let(c, u"Text", com::Variant::String(MaskText(in, 60)));
       break;
     case 8:
-      Let(c, u"Mask", com::Variant::String(in.String(20)));
+      Let(c, u"Mask", com::Variant::String(MaskText(in, 20)));
       break;
     case 9:
       Let(c, u"MaxLength", com::Variant::Integer(static_cast<std::int16_t>(in.Short() % 80)));
       break;
     case 10:
       Let(c, u"TextStyle", com::Variant::Long(in.Byte() % 5));
-      Let(c, u"FillChar", com::Variant::String(in.String(2)));
+      Let(c, u"FillChar", com::Variant::String(MaskText(in, 2)));
       break;
     default:
       c.DblClick();
@@ -117,15 +101,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return true;
   }();
   (void)registered;
-  Input in(std::span(data, size));
+  FuzzInput in(std::span(data, size));
   forms::Application app;
   forms::Form& form = app.CreateForm(u"frm");
   const double width = 15.0 * (in.Byte() % 200 + 1);
   const double height = 15.0 * (in.Byte() % 40 + 1);
   forms::Control& c = form.AddControl(u"KLVCTL32.KelvoTextEdit", u"t", {0, 0, width, height});
   Let(c, u"MaxLength", com::Variant::Integer(static_cast<std::int16_t>(in.Short() % 80)));
-  Let(c, u"Mask", com::Variant::String(in.String(20)));
-  Let(c, u"Text", com::Variant::String(in.String(60)));
+  Let(c, u"Mask", com::Variant::String(MaskText(in, 20)));
+  Let(c, u"Text", com::Variant::String(MaskText(in, 60)));
   c.Focus();
   while (!in.empty()) {
     RunOne(in, c);

@@ -57,8 +57,8 @@ void CustomerCard::OnEvent(forms::Control& control, std::u16string_view event, s
   if (event != u"Click") return;
   const std::u16string& name = control.Name();
   if (name == u"cmdNew") NewClick();
-  else if (name == u"cmdSave") SaveClick();
-  else if (name == u"cmdClose") CloseClick();
+  else if (name == u"cmdSave" || name == u"tbnSave") SaveClick();
+  else if (name == u"cmdClose" || name == u"tbnClose") CloseClick();
 }
 
 void CustomerCard::NewClick() {

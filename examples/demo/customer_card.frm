@@ -1,34 +1,52 @@
-' The demo's customer card: a toolbar, a panel of masked text edits kept by
-' a focus engine, number edits for credit, quantity and an amount in US
-' format, and a status bar.
+' The demo's customer card: toolbar buttons with pictures and tooltips beside
+' a toolbar strip, a panel of masked text edits, number edits for credit,
+' quantity and an amount in US format, picture command buttons, a focus
+' engine and a status bar. The focus engine visits the form's controls in
+' order and stops at the first that does not take part, so the toolbar
+' buttons come first.
 Begin Form frmCustomer
    Caption = "Customer card"
    ClientWidth = 6300
    ClientHeight = 4260
+   Begin KLVCTL32.KelvoTBButton cmdNew
+      Left = 90
+      Top = 30
+      Width = 345
+      Height = 330
+      ToolTipText = "New customer"
+      Picture = "pictures/new16.bmp"
+   End
+   Begin KLVCTL32.KelvoTBButton tbnSave
+      Left = 450
+      Top = 30
+      Width = 345
+      Height = 330
+      ToolTipText = "Save the customer"
+      Picture = "pictures/save16.bmp"
+   End
+   Begin KLVCTL32.KelvoTBButton tbnClose
+      Left = 810
+      Top = 30
+      Width = 345
+      Height = 330
+      ToolTipText = "Close the card"
+      Picture = "pictures/close16.bmp"
+   End
    Begin KLVCTL32.KelvoTBBar tbrMain
-      Left = 0
+      Left = 1200
       Top = 0
-      Width = 6300
+      Width = 5100
       Height = 390
-      Align = 1
       AutoHeight = 1
       TabStop = 0
-      Begin CommandButton cmdNew
-         Left = 240
-         Top = 45
-         Width = 900
-         Height = 300
-         Caption = "&New"
-         TabStop = 0
-      End
       Begin KLVCTL32.KelvoTBSeparator sepTitle
-         Left = 1230
+         Left = 30
          Top = 30
          Width = 30
          Height = 330
       End
       Begin Label lblTitle
-         Left = 1380
+         Left = 180
          Top = 90
          Width = 3000
          Height = 240
@@ -222,21 +240,23 @@ Begin Form frmCustomer
       Width = 705
       Height = 555
    End
-   Begin CommandButton cmdSave
+   Begin KLVCTL32.KelvoActiveCommand cmdSave
       Left = 3780
       Top = 3420
       Width = 1140
       Height = 375
       Caption = "&Save"
       Default = -1
+      Picture = "pictures/save16.bmp"
    End
-   Begin CommandButton cmdClose
+   Begin KLVCTL32.KelvoActiveCommand cmdClose
       Left = 5040
       Top = 3420
       Width = 1140
       Height = 375
       Caption = "Close"
       Cancel = -1
+      Picture = "pictures/close16.bmp"
    End
    Begin KLVCTL32.KelvoPanel3D pnlStatus
       Left = 0

@@ -26,7 +26,7 @@ void TypeSampleCustomer(forms::Form& card) {
   TypeInto(card, u"txtBirth", u"10121985");
   TypeInto(card, u"txtPhone", u"2079460000");
   TypeInto(card, u"numCredit", u"2500,5");
-  CardControl(card, u"cmdSave").Click();
+  CardControl(card, u"cmdSave").AccessKeyPress('S');
   CardControl(card, u"txtBirth").Focus();
 }
 

@@ -1,9 +1,10 @@
 #include "klvctl32/buttons/activecommand_typeinfo.h"
 
-#include "klvctl32/buttons/face_typeinfo.h"
+#include "klvctl32/buttons/activecommand.h"
 #include "klvctl32/host/guid_literal.h"
 #include "klvctl32/host/misc_status.h"
 #include "klvctl32/host/resource_ids.h"
+#include "klvctl32/host/type_table.h"
 #include "klvctl32/pages/ppgbuttons_typeinfo.h"
 #include "platform/forms/stdpages.h"
 
@@ -16,11 +17,8 @@ constexpr com::IID IID__KelvoActiveCommand = GuidLiteral("C8A28E1D-54B1-464B-853
 constexpr com::IID DIID___KelvoActiveCommand = GuidLiteral("A7ED9ABE-1BD3-44F2-83B5-337A6BED9AFB");
 
 const com::InterfaceInfo& DefaultInterface() {
-  static const com::InterfaceInfo info{u"_KelvoActiveCommand", IID__KelvoActiveCommand, kControlInterfaceFlags, [] {
-                                         MemberTable table;
-                                         AddButtonFaceMembers(table).Method(u"ToKelvoEnginer").Method(u"XFocus");
-                                         return table.Take();
-                                       }()};
+  static const com::InterfaceInfo info{u"_KelvoActiveCommand", IID__KelvoActiveCommand, kControlInterfaceFlags,
+                                       KelvoActiveCommand::Table().Members()};
   return info;
 }
 

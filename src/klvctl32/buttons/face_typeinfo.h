@@ -1,9 +1,8 @@
 #pragma once
 // Type information shared by the two buttons: the face enumerations
-// kcPictSize, kcPictPosition and kcStyle, and the face members from Caption to
-// Style, in slot order.
+// kcPictSize, kcPictPosition and kcStyle (the face members are in
+// face_table.h).
 
-#include "klvctl32/host/type_table.h"
 #include "platform/com/typeinfo.h"
 
 namespace kelvo::klvctl32 {
@@ -11,8 +10,5 @@ namespace kelvo::klvctl32 {
 const com::EnumInfo& kcPictSizeInfo();
 const com::EnumInfo& kcPictPositionInfo();
 const com::EnumInfo& kcStyleInfo();
-
-// Appends Caption ... Style to a button's member table.
-MemberTable& AddButtonFaceMembers(MemberTable& table);
 
 }  // namespace kelvo::klvctl32

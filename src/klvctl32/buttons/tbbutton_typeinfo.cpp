@@ -1,9 +1,10 @@
 #include "klvctl32/buttons/tbbutton_typeinfo.h"
 
-#include "klvctl32/buttons/face_typeinfo.h"
+#include "klvctl32/buttons/tbbutton.h"
 #include "klvctl32/host/guid_literal.h"
 #include "klvctl32/host/misc_status.h"
 #include "klvctl32/host/resource_ids.h"
+#include "klvctl32/host/type_table.h"
 #include "klvctl32/pages/ppgbuttons_typeinfo.h"
 #include "platform/forms/stdpages.h"
 
@@ -16,15 +17,8 @@ constexpr com::IID IID__KelvoTBButton = GuidLiteral("9A05B12B-67EF-4D67-A11D-0DD
 constexpr com::IID DIID___KelvoTBButton = GuidLiteral("D4536D19-A175-4DD8-B691-98EF3337793F");
 
 const com::InterfaceInfo& DefaultInterface() {
-  static const com::InterfaceInfo info{u"_KelvoTBButton", IID__KelvoTBButton, kControlInterfaceFlags, [] {
-                                         MemberTable table;
-                                         AddButtonFaceMembers(table)
-                                             .Property(u"AutoSize", BooleanT(),
-                                                       u"Determines the auto size to draw the controls. (Determina o "
-                                                       u"tamanho automatico para desenhar o controle)")
-                                             .Method(u"ToKelvoEnginer");
-                                         return table.Take();
-                                       }()};
+  static const com::InterfaceInfo info{u"_KelvoTBButton", IID__KelvoTBButton, kControlInterfaceFlags,
+                                       KelvoTBButton::Table().Members()};
   return info;
 }
 

@@ -80,10 +80,12 @@ class ControlBase : public com::Object<forms::IControl, com::IDispatch> {
 
 // Binds a control class's type information and member table to the base:
 // dispatch by name and, unless the class adds steps of its own, loading and
-// saving its persisted set.
-template <class Derived>
-class ControlOf : public ControlBase {
+// saving its persisted set. Controls of one family may share a base of their
+// own between ControlBase and this.
+template <class Derived, class Base = ControlBase>
+class ControlOf : public Base {
  public:
+  using Base::Base;
   const com::CoClassInfo& ClassInfo() const override { return Derived::Info(); }
 
   com::Variant Invoke(std::u16string_view name, com::InvokeKind kind, std::span<com::Variant> args) override {

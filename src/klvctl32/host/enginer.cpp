@@ -12,12 +12,16 @@ const ControlTable<KelvoEnginer>& KelvoEnginer::Table() {
   return table;
 }
 
-KelvoEnginer::~KelvoEnginer() { SetTimerEnabled(false); }
-
 void KelvoEnginer::Initialize() { CacheScreenFactors(); }
 
 // The timer runs only at run time.
-void KelvoEnginer::Show() { SetTimerEnabled(Site().AmbientUserMode()); }
+void KelvoEnginer::Show() {
+  if (!Site().AmbientUserMode()) {
+    timer_.Stop();
+  } else if (!timer_.Running()) {
+    timer_.Start(kTickMs, [this] { FocusSweep(); });
+  }
+}
 
 // Image1 stays at the top left; the control is the picture plus 4 pixels each way.
 void KelvoEnginer::Resize() {
@@ -27,18 +31,7 @@ void KelvoEnginer::Resize() {
 
 void KelvoEnginer::Paint() { DrawImage1(); }
 
-void KelvoEnginer::Terminate() { SetTimerEnabled(false); }
-
-void KelvoEnginer::SetTimerEnabled(bool enabled) {
-  if (enabled == timer_.has_value()) return;
-  win::WindowSystem& ws = win::WindowSystem::Get();
-  if (enabled) {
-    timer_ = ws.SetTimer(kTickMs, [this] { FocusSweep(); });
-  } else {
-    ws.KillTimer(*timer_);
-    timer_.reset();
-  }
-}
+void KelvoEnginer::Terminate() { timer_.Stop(); }
 
 void KelvoEnginer::DrawImage1() {
   Surface().PaintPicture(Picture(), 0, 0, MulTwips(kPictureWidth, PxX()), MulTwips(kPictureHeight, PxY()));

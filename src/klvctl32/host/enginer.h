@@ -5,11 +5,9 @@
 // ToKelvoEnginer by name and raises CheckKelvoControls with it. At design time
 // it shows its picture (Image1) and sizes itself around it.
 
-#include <optional>
-
 #include "klvctl32/host/control_base.h"
 #include "platform/gfx/image.h"
-#include "platform/win/window_system.h"
+#include "platform/win/repeating_timer.h"
 
 namespace kelvo::klvctl32 {
 
@@ -21,7 +19,6 @@ class KelvoEnginer final : public ControlOf<KelvoEnginer> {
   static constexpr int kPictureHeight = 37;
 
   KelvoEnginer() = default;
-  ~KelvoEnginer() override;
   KelvoEnginer(const KelvoEnginer&) = delete;
   KelvoEnginer& operator=(const KelvoEnginer&) = delete;
 
@@ -36,15 +33,14 @@ class KelvoEnginer final : public ControlOf<KelvoEnginer> {
   void Paint() override;
   void Terminate() override;
 
-  bool TimerEnabled() const { return timer_.has_value(); }
+  bool TimerEnabled() const { return timer_.Running(); }
   // One tick of Timer1: the sweep over the parent form's controls.
   void FocusSweep();
 
  private:
-  void SetTimerEnabled(bool enabled);
   void DrawImage1();
 
-  std::optional<win::TimerId> timer_;
+  win::RepeatingTimer timer_;
 };
 
 }  // namespace kelvo::klvctl32

@@ -7,15 +7,12 @@
 
 namespace kelvo::klvctl32 {
 
-namespace {
+namespace {}  // namespace
 
-// The form's active control, or none.
-com::ComPtr<com::IDispatch> ActiveControl(com::IDispatch& form) {
+com::ComPtr<com::IDispatch> ActiveControlOf(com::IDispatch& form) {
   const com::Variant active = GetMember(form, u"ActiveControl");
   return active.IsObject() ? active.ToObject() : com::ComPtr<com::IDispatch>();
 }
-
-}  // namespace
 
 win::HWND WatchedWindow(forms::IControlSite& site, com::IDispatch& form, const FocusWatch& watch) {
   if (site.ParentIsMDIFrame()) return watch.FormWindow;
@@ -23,13 +20,13 @@ win::HWND WatchedWindow(forms::IControlSite& site, com::IDispatch& form, const F
   return static_cast<win::HWND>(GetMember(form, u"hwnd").ToLong());
 }
 
-void RunFocusProtocol(forms::IControlSite& site, bool enabled, FocusWatch& watch,
+bool RunFocusProtocol(forms::IControlSite& site, bool enabled, FocusWatch& watch,
                       const std::function<void()>& ownLostFocus) {
   try {
     const com::ComPtr<com::IDispatch> form = site.ParentForm();
     if (!form) throw com::Error(com::err::kObjectNotSet);
-    const com::ComPtr<com::IDispatch> active = ActiveControl(*form);
-    if (!active || !enabled) return;
+    const com::ComPtr<com::IDispatch> active = ActiveControlOf(*form);
+    if (!active || !enabled) return false;
     const win::HWND target = WatchedWindow(site, *form, watch);
     const bool isActive = user32::GetActiveWindow() == target;
     if (isActive && !watch.WindowActive) {
@@ -39,8 +36,10 @@ void RunFocusProtocol(forms::IControlSite& site, bool enabled, FocusWatch& watch
       watch.WindowActive = false;
       ownLostFocus();
     }
+    return true;
   } catch (const com::Error&) {
     // The protocol's error trap: the tick's work for this control ends here.
+    return false;
   }
 }
 

@@ -1,6 +1,8 @@
 #include "klvctl32/server/catalogue.h"
 
+#include "klvctl32/buttons/activecommand.h"
 #include "klvctl32/buttons/activecommand_typeinfo.h"
+#include "klvctl32/buttons/tbbutton.h"
 #include "klvctl32/buttons/tbbutton_typeinfo.h"
 #include "klvctl32/copyfile/copyfile_typeinfo.h"
 #include "klvctl32/decor/line3d/line3d.h"
@@ -29,8 +31,8 @@ namespace {
 constexpr CatalogueEntry kCatalogue[] = {
     {&KelvoNumberEditInfo, &NewClassFactory<KelvoNumberEdit>},
     {&KelvoTextEditInfo, &NewClassFactory<KelvoTextEdit>},
-    {&KelvoActiveCommandInfo, nullptr},
-    {&KelvoTBButtonInfo, nullptr},
+    {&KelvoActiveCommandInfo, &NewClassFactory<KelvoActiveCommand>},
+    {&KelvoTBButtonInfo, &NewClassFactory<KelvoTBButton>},
     {&KelvoTBBarInfo, &NewClassFactory<KelvoTBBar>},
     {&KelvoTBSeparatorInfo, &NewClassFactory<KelvoTBSeparator>},
     {&KelvoPanel3DInfo, &NewClassFactory<KelvoPanel3D>},

@@ -35,6 +35,8 @@ class Backend {
   // The pointer's shape over the program's windows; a backend without a
   // pointer of its own ignores it.
   virtual void PointerShapeChanged(PointerShape /*shape*/) {}
+  // The screen area (display) that holds a screen point, in pixels.
+  virtual RECT ScreenBounds(POINT at) const = 0;
 };
 
 class HeadlessBackend final : public Backend {
@@ -58,6 +60,8 @@ class HeadlessBackend final : public Backend {
   void QueueMessageBoxAnswer(MsgBoxResult answer) { boxAnswers_.push_back(answer); }
   int RunPopupMenu(HWND owner, const std::vector<MenuItem>& items, POINT screen) override;
   MsgBoxResult RunMessageBox(HWND owner, const MessageBoxRecord& box) override;
+  // One fixed screen of 1024 x 768 pixels.
+  RECT ScreenBounds(POINT) const override { return {0, 0, 1024, 768}; }
 
  private:
   std::uint64_t now_ = 0;

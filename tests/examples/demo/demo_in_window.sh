@@ -72,7 +72,7 @@ type_keys "1234,5"
 xdotool key Tab
 wait_for_log "numQuantity.KeyUp(9, 0)"
 xdotool mousemove --window "$window" 250 230 sleep 0.2 mousemove --window "$window" 290 240
-wait_for_log "cmdSave.MouseMove("
+wait_for_log "cmdSave.MouseEnter()"
 xdotool click 1
 wait_for_log "saved "
 
@@ -126,6 +126,20 @@ xdotool mousemove --window "$menu" $((menu_width / 2)) $((menu_height - 3 - item
 type_keys "maria souza"
 click_at 290 240
 wait_for_log 'saved code="000042" name="MARIA SOUZA"'
+
+# Resting on the toolbar's Save button opens its tooltip, a window of its
+# own 19 pixels below the pointer; a click saves again.
+xdotool mousemove --window "$window" 41 13
+wait_for_log "tbnSave.MouseEnter()"
+tip=$(timeout 5 xdotool search --sync --onlyvisible --name '^Save the customer$' | head -n 1) ||
+  fail "no tooltip appeared over the toolbar's Save button"
+eval "$(xdotool getmouselocation --shell)"
+[[ $(xdotool getwindowgeometry "$tip" | awk '/Position/ { print $2 }') == "$X,$((Y + 19))" ]] ||
+  fail "the tooltip is not 19 pixels below the pointer at $X,$Y"
+import -window root "$work/tooltip.png"
+xdotool mousemove --window "$window" 42 13 click 1
+wait_for_log "tbnSave.Click()"
+xdotool search --onlyvisible --name '^Save the customer$' >/dev/null 2>&1 && fail "the click left the tooltip open"
 
 xdotool key Escape
 for _ in $(seq 100); do

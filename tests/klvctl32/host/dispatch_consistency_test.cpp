@@ -6,6 +6,8 @@
 #include <set>
 
 #include "hosted.h"
+#include "klvctl32/buttons/activecommand.h"
+#include "klvctl32/buttons/tbbutton.h"
 #include "klvctl32/decor/line3d/line3d.h"
 #include "klvctl32/decor/panel3d/panel3d.h"
 #include "klvctl32/decor/tbbar/tbbar.h"
@@ -98,14 +100,16 @@ TEST(DispatchConsistency, Line3D) { ExpectConsistent<KelvoLine3D>(); }
 TEST(DispatchConsistency, TBBar) { ExpectConsistent<KelvoTBBar>(); }
 TEST(DispatchConsistency, TBSeparator) { ExpectConsistent<KelvoTBSeparator>(); }
 TEST(DispatchConsistency, TextEdit) { ExpectConsistent<KelvoTextEdit>(); }
-
 TEST(DispatchConsistency, NumberEdit) { ExpectConsistent<KelvoNumberEdit>(); }
 TEST(DispatchConsistency, Enginer) { ExpectConsistent<KelvoEnginer>(); }
+TEST(DispatchConsistency, ActiveCommand) { ExpectConsistent<KelvoActiveCommand>(); }
+TEST(DispatchConsistency, TBButton) { ExpectConsistent<KelvoTBButton>(); }
 
 // A class that gains a factory must be added above.
 TEST(DispatchConsistency, CoversEveryClassWithAFactory) {
-  const std::set<std::u16string> checked{u"KelvoPanel3D",  u"KelvoLine3D",     u"KelvoTBBar",  u"KelvoTBSeparator",
-                                         u"KelvoTextEdit", u"KelvoNumberEdit", u"KelvoEnginer"};
+  const std::set<std::u16string> checked{u"KelvoPanel3D",     u"KelvoLine3D",        u"KelvoTBBar",
+                                         u"KelvoTBSeparator", u"KelvoTextEdit",      u"KelvoNumberEdit",
+                                         u"KelvoEnginer",     u"KelvoActiveCommand", u"KelvoTBButton"};
   for (const CatalogueEntry& entry : Catalogue()) {
     if (entry.makeFactory == nullptr) continue;
     EXPECT_TRUE(checked.contains(entry.info().name)) << text::ToUtf8(entry.info().name);

@@ -202,9 +202,9 @@ TEST(Catalogue, TheBuiltClassesHaveFactories) {
   for (const CatalogueEntry& entry : Catalogue()) {
     if (entry.makeFactory != nullptr) built.push_back(entry.info().name);
   }
-  EXPECT_EQ(built,
-            (std::vector<std::u16string>{u"KelvoNumberEdit", u"KelvoTextEdit", u"KelvoTBBar", u"KelvoTBSeparator",
-                                         u"KelvoPanel3D", u"KelvoLine3D", u"KelvoEnginer"}));
+  EXPECT_EQ(built, (std::vector<std::u16string>{u"KelvoNumberEdit", u"KelvoTextEdit", u"KelvoActiveCommand",
+                                                u"KelvoTBButton", u"KelvoTBBar", u"KelvoTBSeparator", u"KelvoPanel3D",
+                                                u"KelvoLine3D", u"KelvoEnginer"}));
   for (const CatalogueEntry& entry : Catalogue()) EXPECT_EQ(FindCatalogueEntry(entry.info().clsid), &entry);
   EXPECT_EQ(FindCatalogueEntry(TypeLibrary().libid), nullptr);
 }

@@ -24,7 +24,7 @@ class Golden : public testing::TextEditTest {
 
 TEST_F(Golden, Normal) {
   forms::Form& f = NewForm();
-  EXPECT_TRUE(MatchesGolden(DateEdit(f).Surface(), "normal"));
+  EXPECT_TRUE(MatchesGolden(DateEdit(f).Surface(), "textedit", "normal"));
 }
 
 TEST_F(Golden, FocusedWithRaisedSelection) {
@@ -32,7 +32,7 @@ TEST_F(Golden, FocusedWithRaisedSelection) {
   forms::Control& t = DateEdit(f);
   Let(t, u"Selection3D", com::Variant::Boolean(true));
   t.Focus();
-  EXPECT_TRUE(MatchesGolden(t.Surface(), "focused_3d_selection"));
+  EXPECT_TRUE(MatchesGolden(t.Surface(), "textedit", "focused_3d_selection"));
 }
 
 TEST_F(Golden, Shadow) {
@@ -40,14 +40,14 @@ TEST_F(Golden, Shadow) {
   forms::Control& t = DateEdit(f);
   Let(t, u"Shadow", com::Variant::Boolean(true));
   Let(t, u"ShadowColor", com::Variant::Long(0x00808080));
-  EXPECT_TRUE(MatchesGolden(t.Surface(), "shadow"));
+  EXPECT_TRUE(MatchesGolden(t.Surface(), "textedit", "shadow"));
 }
 
 TEST_F(Golden, Disabled) {
   forms::Form& f = NewForm();
   forms::Control& t = DateEdit(f);
   Let(t, u"Enabled", com::Variant::Boolean(false));
-  EXPECT_TRUE(MatchesGolden(t.Surface(), "disabled"));
+  EXPECT_TRUE(MatchesGolden(t.Surface(), "textedit", "disabled"));
 }
 
 TEST_F(Golden, DesignTime) {
@@ -55,7 +55,7 @@ TEST_F(Golden, DesignTime) {
   forms::Control& t = AddEdit(f, u"t", {0, 0, 1500, 315});
   Let(t, u"Mask", com::Variant::String(u"99/99"));
   Let(t, u"MaxLength", com::Variant::Integer(8));
-  EXPECT_TRUE(MatchesGolden(t.Surface(), "design_time"));
+  EXPECT_TRUE(MatchesGolden(t.Surface(), "textedit", "design_time"));
 }
 
 }  // namespace

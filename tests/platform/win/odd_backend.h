@@ -21,6 +21,7 @@ class OddBackend final : public Backend {
   void SetClipboardText(const std::u16string&) override {}
   int RunPopupMenu(HWND, const std::vector<MenuItem>&, POINT) override { return 99; }
   MsgBoxResult RunMessageBox(HWND, const MessageBoxRecord&) override { return MsgBoxResult::Yes; }
+  RECT ScreenBounds(POINT) const override { return {0, 0, 640, 480}; }
 
  private:
   std::uint64_t now_;

@@ -192,9 +192,20 @@ void SdlBackend::SyncCapture(const ModalDialog* dialog) {
   if (SDL_CaptureMouse(wanted ? SDL_TRUE : SDL_FALSE) == 0) capturing_ = wanted;
 }
 
+// Over one of the program's windows (or captured by one), the last motion
+// event is the pointer's place: X servers without raw motion events leave
+// SDL's global mouse state as it was when the pointer entered the window.
 void SdlBackend::FollowPointer() {
   int x = 0, y = 0;
-  SDL_GetGlobalMouseState(&x, &y);
+  if (SDL_Window* window = SDL_GetMouseFocus()) {
+    int left = 0, top = 0;
+    SDL_GetWindowPosition(window, &left, &top);
+    SDL_GetMouseState(&x, &y);
+    x += left;
+    y += top;
+  } else {
+    SDL_GetGlobalMouseState(&x, &y);
+  }
   ws_.SetCursorPos({x, y});
 }
 

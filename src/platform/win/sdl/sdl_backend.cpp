@@ -67,6 +67,8 @@ int SdlBackend::RunPopupMenu(HWND, const std::vector<MenuItem>& items, POINT scr
   return answer;
 }
 
+RECT SdlBackend::ScreenBounds(POINT at) const { return DisplayBoundsAt(at); }
+
 MsgBoxResult SdlBackend::RunMessageBox(HWND owner, const MessageBoxRecord& box) {
   const HWND top = ws_.TopLevel(owner);
   const std::optional<RECT> over = top != 0 ? std::optional<RECT>(ws_.ScreenRect(top)) : std::nullopt;

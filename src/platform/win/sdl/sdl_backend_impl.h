@@ -46,6 +46,7 @@ class SdlBackend final : public Backend {
   int RunPopupMenu(HWND owner, const std::vector<MenuItem>& items, POINT screen) override;
   MsgBoxResult RunMessageBox(HWND owner, const MessageBoxRecord& box) override;
   void PointerShapeChanged(PointerShape shape) override { pointer_.Show(shape); }
+  RECT ScreenBounds(POINT at) const override;
 
   // Runs the loop until `finished` answers true or the program is asked to
   // quit; while `dialog` is given, the input goes to it.

@@ -1,0 +1,30 @@
+#pragma once
+// The yardstick of a control's repaint: the surface's bare fill of the
+// control's area and one drawing of text, in the built-in font.
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <string_view>
+
+#include "platform/gfx/font.h"
+#include "platform/gfx/surface.h"
+
+namespace kelvo::bench {
+
+inline void FillAndPrint(benchmark::State& state, int widthPx, int heightPx, gfx::OleColor back, double x, double y,
+                         std::u16string_view text) {
+  gfx::Surface s(widthPx, heightPx, 15, 15);
+  gfx::FontDesc f;
+  f.name = std::u16string(gfx::kBuiltinFontName);
+  s.SetFont(f);
+  for (auto _ : state) {
+    s.FilledBox(0, 0, (widthPx - 1) * 15.0, (heightPx - 1) * 15.0, back);
+    s.SetCurrentX(x);
+    s.SetCurrentY(y);
+    s.Print(text);
+    benchmark::DoNotOptimize(s.TakePrints());
+  }
+}
+
+}  // namespace kelvo::bench
