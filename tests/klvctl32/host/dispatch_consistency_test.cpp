@@ -6,6 +6,7 @@
 #include <set>
 
 #include "hosted.h"
+#include "klvctl32/copyfile/copyfile.h"
 #include "klvctl32/decor/line3d/line3d.h"
 #include "klvctl32/decor/panel3d/panel3d.h"
 #include "klvctl32/decor/tbbar/tbbar.h"
@@ -98,11 +99,12 @@ TEST(DispatchConsistency, TBBar) { ExpectConsistent<KelvoTBBar>(); }
 TEST(DispatchConsistency, TBSeparator) { ExpectConsistent<KelvoTBSeparator>(); }
 TEST(DispatchConsistency, TextEdit) { ExpectConsistent<KelvoTextEdit>(); }
 TEST(DispatchConsistency, Enginer) { ExpectConsistent<KelvoEnginer>(); }
+TEST(DispatchConsistency, CopyFile) { ExpectConsistent<KelvoCopyFile>(); }
 
 // A class that gains a factory must be added above.
 TEST(DispatchConsistency, CoversEveryClassWithAFactory) {
-  const std::set<std::u16string> checked{u"KelvoPanel3D",     u"KelvoLine3D",   u"KelvoTBBar",
-                                         u"KelvoTBSeparator", u"KelvoTextEdit", u"KelvoEnginer"};
+  const std::set<std::u16string> checked{u"KelvoPanel3D",  u"KelvoLine3D",  u"KelvoTBBar",   u"KelvoTBSeparator",
+                                         u"KelvoTextEdit", u"KelvoEnginer", u"KelvoCopyFile"};
   for (const CatalogueEntry& entry : Catalogue()) {
     if (entry.makeFactory == nullptr) continue;
     EXPECT_TRUE(checked.contains(entry.info().name)) << text::ToUtf8(entry.info().name);

@@ -188,7 +188,8 @@ TEST(TypeLibrary, EditControlsRaiseTheSameNineEventsWithByReferenceArguments) {
     std::vector<std::u16string> names;
     for (const com::EventInfo& e : events->events) {
       names.push_back(e.name);
-      for (const com::ParamInfo& p : e.params) EXPECT_TRUE(p.byRef) << text::ToUtf8(name) << "." << text::ToUtf8(e.name);
+      for (const com::ParamInfo& p : e.params)
+        EXPECT_TRUE(p.byRef) << text::ToUtf8(name) << "." << text::ToUtf8(e.name);
     }
     EXPECT_EQ(names, (std::vector<std::u16string>{u"Click", u"DblClick", u"Changed", u"KeyDown", u"KeyPress", u"KeyUp",
                                                   u"MouseDown", u"MouseMove", u"MouseUp"}))
@@ -202,7 +203,7 @@ TEST(Catalogue, TheBuiltClassesHaveFactories) {
     if (entry.makeFactory != nullptr) built.push_back(entry.info().name);
   }
   EXPECT_EQ(built, (std::vector<std::u16string>{u"KelvoTextEdit", u"KelvoTBBar", u"KelvoTBSeparator", u"KelvoPanel3D",
-                                                u"KelvoLine3D", u"KelvoEnginer"}));
+                                                u"KelvoLine3D", u"KelvoCopyFile", u"KelvoEnginer"}));
   for (const CatalogueEntry& entry : Catalogue()) EXPECT_EQ(FindCatalogueEntry(entry.info().clsid), &entry);
   EXPECT_EQ(FindCatalogueEntry(TypeLibrary().libid), nullptr);
 }
