@@ -30,6 +30,7 @@ ByteMover::Moved ByteMover::Move(const CopyFileHandle& source, std::int64_t from
     error = ReadWrite(source.fd(), from, target, to, end);
     return {to - start, error};
   }
+  if (!source.Sparse()) error = MoveData(source, from, target, to, end);
   while (from < end && error == 0) {
     const std::int64_t data = NextData(source.fd(), from, end);
     if (data > from) {  // a hole: leave it unwritten

@@ -29,6 +29,8 @@ class CopyFileHandle {
   int fd() const { return fd_; }
   bool regular() const { return S_ISREG(stat_.st_mode); }
   std::int64_t Length() const { return stat_.st_size; }
+  // Fewer blocks allocated than the length needs: the file has holes.
+  bool Sparse() const { return regular() && stat_.st_blocks * 512 < stat_.st_size; }
   // The first byte past everything written to this target so far.
   std::int64_t written() const { return written_; }
   void NoteWritten(std::int64_t end) {

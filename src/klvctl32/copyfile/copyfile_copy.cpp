@@ -22,8 +22,9 @@ namespace kelvo::klvctl32 {
 
 namespace {
 
-// Large enough that a run costs the kernel about what one big copy does.
-constexpr std::int64_t kRunBytes = std::int64_t{4} << 20;
+// Large enough that a run costs the kernel about what one big copy does,
+// small enough that the bar still moves often on a slow disk.
+constexpr std::int64_t kRunBytes = std::int64_t{32} << 20;
 
 std::int64_t BlockLength(std::int16_t blockSize) {
   switch (blockSize) {
