@@ -4,19 +4,12 @@
 #include <utility>
 #include <vector>
 
+#include "backup_window.h"
+#include "members.h"
 #include "platform/base/text.h"
 
 namespace kelvo::demo {
 namespace {
-
-com::Variant GetMember(forms::Control& control, std::u16string_view member) {
-  return control.Extender()->Invoke(member, com::InvokeKind::Get, {});
-}
-
-void LetMember(forms::Control& control, std::u16string_view member, com::Variant value) {
-  std::vector<com::Variant> args{std::move(value)};
-  control.Extender()->Invoke(member, com::InvokeKind::Let, args);
-}
 
 std::string Quoted(const std::u16string& value) { return "\"" + text::ToUtf8(value) + "\""; }
 
@@ -37,9 +30,14 @@ CustomerCard::CustomerCard(forms::Form& form, std::function<void(std::string_vie
 void CustomerCard::OnEvent(forms::Control& control, std::u16string_view event, std::span<com::Variant> /*args*/) {
   if (event != u"Click") return;
   const std::u16string& name = control.Name();
-  if (name == u"cmdNew") NewClick();
-  else if (name == u"cmdSave") SaveClick();
-  else if (name == u"cmdClose") CloseClick();
+  if (name == u"cmdNew")
+    NewClick();
+  else if (name == u"cmdSave")
+    SaveClick();
+  else if (name == u"cmdClose")
+    CloseClick();
+  else if (name == u"cmdBackup")
+    OpenBackupWindow(form_.App());
 }
 
 void CustomerCard::NewClick() {
@@ -81,9 +79,7 @@ forms::Control& CardControl(const forms::Form& card, std::u16string_view name) {
 
 forms::Control& CustomerCard::Field(std::u16string_view name) const { return CardControl(form_, name); }
 
-std::u16string CustomerCard::Text(std::u16string_view name) const {
-  return GetMember(Field(name), u"Text").ToString();
-}
+std::u16string CustomerCard::Text(std::u16string_view name) const { return GetMember(Field(name), u"Text").ToString(); }
 
 void CustomerCard::SetText(std::u16string_view name, std::u16string value) const {
   LetMember(Field(name), u"Text", com::Variant::String(std::move(value)));

@@ -19,6 +19,14 @@ Begin Form frmCustomer
          Caption = "&New"
          TabStop = 0
       End
+      Begin CommandButton cmdBackup
+         Left = 5160
+         Top = 45
+         Width = 900
+         Height = 300
+         Caption = "Bac&kup"
+         TabStop = 0
+      End
       Begin KLVCTL32.KelvoTBSeparator sepTitle
          Left = 1230
          Top = 30
