@@ -30,14 +30,10 @@ CustomerCard::CustomerCard(forms::Form& form, std::function<void(std::string_vie
 void CustomerCard::OnEvent(forms::Control& control, std::u16string_view event, std::span<com::Variant> /*args*/) {
   if (event != u"Click") return;
   const std::u16string& name = control.Name();
-  if (name == u"cmdNew")
-    NewClick();
-  else if (name == u"cmdSave")
-    SaveClick();
-  else if (name == u"cmdClose")
-    CloseClick();
-  else if (name == u"cmdBackup")
-    OpenBackupWindow(form_.App());
+  if (name == u"cmdNew") NewClick();
+  else if (name == u"cmdSave") SaveClick();
+  else if (name == u"cmdClose") CloseClick();
+  else if (name == u"cmdBackup") OpenBackupWindow(form_.App());
 }
 
 void CustomerCard::NewClick() {
@@ -79,7 +75,9 @@ forms::Control& CardControl(const forms::Form& card, std::u16string_view name) {
 
 forms::Control& CustomerCard::Field(std::u16string_view name) const { return CardControl(form_, name); }
 
-std::u16string CustomerCard::Text(std::u16string_view name) const { return GetMember(Field(name), u"Text").ToString(); }
+std::u16string CustomerCard::Text(std::u16string_view name) const {
+  return GetMember(Field(name), u"Text").ToString();
+}
 
 void CustomerCard::SetText(std::u16string_view name, std::u16string value) const {
   LetMember(Field(name), u"Text", com::Variant::String(std::move(value)));

@@ -21,7 +21,9 @@ void WindowSystem::KeyDown(int vk, int shift) {
   impl_->Deliver(impl_->focus, {.type = Msg::KeyDown, .a = vk, .b = shift});
 }
 
-void WindowSystem::KeyUp(int vk, int shift) { impl_->Deliver(impl_->focus, {.type = Msg::KeyUp, .a = vk, .b = shift}); }
+void WindowSystem::KeyUp(int vk, int shift) {
+  impl_->Deliver(impl_->focus, {.type = Msg::KeyUp, .a = vk, .b = shift});
+}
 
 void WindowSystem::Char(int code) { impl_->Deliver(impl_->focus, {.type = Msg::Char, .a = code}); }
 
@@ -36,8 +38,11 @@ void WindowSystem::MouseButton(Msg type, int button, int shift, POINT screen) {
     if (target == 0 || !impl.IsEnabledForInput(target)) return;
   }
   const POINT origin = impl.ScreenOrigin(target);
-  impl.Deliver(target,
-               {.type = type, .a = button, .b = shift, .c = impl.cursor.x - origin.x, .d = impl.cursor.y - origin.y});
+  impl.Deliver(target, {.type = type,
+                        .a = button,
+                        .b = shift,
+                        .c = impl.cursor.x - origin.x,
+                        .d = impl.cursor.y - origin.y});
 }
 
 void WindowSystem::Post(HWND hwnd, const Message& message) {
