@@ -28,14 +28,17 @@ function(kelvo_add_test name)
     PROPERTIES ENVIRONMENT "KELVO_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data")
 endfunction()
 
-# kelvo_add_script_test(NAME FILE [PROGRAM target] [REGISTER library-target ...]) —
+# kelvo_add_script_test(NAME FILE [PROGRAM target] [REGISTER library-target ...]
+#                       [SETUP script.cmake] [CHECK script.cmake]) —
 # runs a console script with `PROGRAM --script FILE` (formrun unless another
 # program built on the forms is named) in a fresh working directory holding a copy
 # of the script's folder (so relative paths reach the files beside it), with
 # KELVO_ROOT set to a fresh directory under the build tree. Each REGISTER
-# library is first registered there with REGSVR32.EXE.
+# library is first registered there with REGSVR32.EXE. A SETUP script runs
+# before the program and a CHECK script after it, both with FILES set to the
+# working directory (to make the files a script needs and inspect what it left).
 function(kelvo_add_script_test name file)
-  cmake_parse_arguments(PARSE_ARGV 2 arg "" "PROGRAM" "REGISTER")
+  cmake_parse_arguments(PARSE_ARGV 2 arg "" "PROGRAM;SETUP;CHECK" "REGISTER")
   if(NOT arg_PROGRAM)
     set(arg_PROGRAM formrun)
   endif()
@@ -55,5 +58,7 @@ function(kelvo_add_script_test name file)
       -DWORK=${CMAKE_CURRENT_BINARY_DIR}/script_runs/${name}
       "-DREGSVR=${regsvr}"
       "-DSERVERS=${servers}"
+      "-DSETUP=${arg_SETUP}"
+      "-DCHECK=${arg_CHECK}"
       -P ${PROJECT_SOURCE_DIR}/cmake/RunScriptTest.cmake)
 endfunction()

@@ -2,11 +2,16 @@
 # fresh copy of the script's folder as the working directory, optionally with
 # libraries registered first. Fails when the program does.
 #   -DPROGRAM=... -DSCRIPT=... -DWORK=... [-DREGSVR=... -DSERVERS=a;b]
+#   [-DSETUP=script.cmake] [-DCHECK=script.cmake]
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}/root")
 get_filename_component(folder "${SCRIPT}" DIRECTORY)
 file(COPY "${folder}/" DESTINATION "${WORK}/files")
 set(ENV{KELVO_ROOT} "${WORK}/root")
+set(FILES "${WORK}/files")
+if(SETUP)
+  include("${SETUP}")
+endif()
 
 foreach(server ${SERVERS})
   execute_process(COMMAND "${REGSVR}" /s "${server}" RESULT_VARIABLE registered)
@@ -20,4 +25,7 @@ execute_process(COMMAND "${PROGRAM}" --script "${SCRIPT}"
   RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "${SCRIPT} failed (exit ${status})")
+endif()
+if(CHECK)
+  include("${CHECK}")
 endif()

@@ -4,19 +4,12 @@
 #include <utility>
 #include <vector>
 
+#include "backup_window.h"
+#include "members.h"
 #include "platform/base/text.h"
 
 namespace kelvo::demo {
 namespace {
-
-com::Variant GetMember(forms::Control& control, std::u16string_view member) {
-  return control.Extender()->Invoke(member, com::InvokeKind::Get, {});
-}
-
-void LetMember(forms::Control& control, std::u16string_view member, com::Variant value) {
-  std::vector<com::Variant> args{std::move(value)};
-  control.Extender()->Invoke(member, com::InvokeKind::Let, args);
-}
 
 std::string Quoted(const std::u16string& value) { return "\"" + text::ToUtf8(value) + "\""; }
 
@@ -59,6 +52,7 @@ void CustomerCard::OnEvent(forms::Control& control, std::u16string_view event, s
   if (name == u"cmdNew") NewClick();
   else if (name == u"cmdSave" || name == u"tbnSave") SaveClick();
   else if (name == u"cmdClose" || name == u"tbnClose") CloseClick();
+  else if (name == u"cmdBackup") OpenBackupWindow(form_.App());
 }
 
 void CustomerCard::NewClick() {

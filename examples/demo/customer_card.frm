@@ -39,6 +39,14 @@ Begin Form frmCustomer
       Height = 390
       AutoHeight = 1
       TabStop = 0
+      Begin CommandButton cmdBackup
+         Left = 3960
+         Top = 45
+         Width = 900
+         Height = 300
+         Caption = "Bac&kup"
+         TabStop = 0
+      End
       Begin KLVCTL32.KelvoTBSeparator sepTitle
          Left = 30
          Top = 30

@@ -1,5 +1,6 @@
 #include "klvctl32/copyfile/copyfile_typeinfo.h"
 
+#include "klvctl32/copyfile/copyfile.h"
 #include "klvctl32/host/guid_literal.h"
 #include "klvctl32/host/misc_status.h"
 #include "klvctl32/host/resource_ids.h"
@@ -15,18 +16,8 @@ constexpr com::IID IID__KelvoCopyFile = GuidLiteral("E6D59AE2-D7DF-4725-B61B-FCF
 constexpr com::IID DIID___KelvoCopyFile = GuidLiteral("230FFAA4-4E90-4938-96E4-FA9158A2E82D");
 
 const com::InterfaceInfo& DefaultInterface() {
-  static const com::InterfaceInfo info{
-      u"_KelvoCopyFile", IID__KelvoCopyFile, kControlInterfaceFlags,
-      MemberTable()
-          .Property(u"StartCaption", BooleanT(), u"Show the initial caption \"0%\". (Exibe o titulo inicial \"0%\")")
-          .Property(u"BlockSize", EnumT(u"KC_BlockSize"),
-                    u"Block size used  in copy file. (Tamanho do bloco usado na cópia do arquivo)")
-          .Property(u"VolumeSize", LongT(), u"Define the volume size. (Define o tamanho dos volumes - em Kb)")
-          .Property(u"ForeColor", ColorT(), u"Foreground and bar color. (Cor do primeiro plano e da barra)")
-          .LetOnly(u"SourceFile", StringT())
-          .LetOnly(u"NewFile", StringT())
-          .Method(u"BeginCopyFile")
-          .Take()};
+  static const com::InterfaceInfo info{u"_KelvoCopyFile", IID__KelvoCopyFile, kControlInterfaceFlags,
+                                       KelvoCopyFile::Table().Members()};
   return info;
 }
 

@@ -4,6 +4,7 @@
 #include "klvctl32/buttons/activecommand_typeinfo.h"
 #include "klvctl32/buttons/tbbutton.h"
 #include "klvctl32/buttons/tbbutton_typeinfo.h"
+#include "klvctl32/copyfile/copyfile.h"
 #include "klvctl32/copyfile/copyfile_typeinfo.h"
 #include "klvctl32/decor/line3d/line3d.h"
 #include "klvctl32/decor/line3d/line3d_typeinfo.h"
@@ -37,7 +38,7 @@ constexpr CatalogueEntry kCatalogue[] = {
     {&KelvoTBSeparatorInfo, &NewClassFactory<KelvoTBSeparator>},
     {&KelvoPanel3DInfo, &NewClassFactory<KelvoPanel3D>},
     {&KelvoLine3DInfo, &NewClassFactory<KelvoLine3D>},
-    {&KelvoCopyFileInfo, nullptr},
+    {&KelvoCopyFileInfo, &NewClassFactory<KelvoCopyFile>},
     {&KelvoEnginerInfo, &NewClassFactory<KelvoEnginer>},
     {&ppgTextEditInfo, nullptr},
     {&ppgNumberEditInfo, nullptr},

@@ -354,7 +354,7 @@ void ControlSite::RaiseEvent(std::u16string_view name, std::span<com::Variant> a
   form_.app().NotifyEvent(*this, name, args);
 }
 
-void ControlSite::DoEvents() { Ws().ProcessPending(); }
+void ControlSite::DoEvents() { Ws().DoEvents(); }
 
 void ControlSite::Beep() { Ws().Beep(); }
 

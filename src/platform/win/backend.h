@@ -28,6 +28,9 @@ class Backend {
   virtual void Advance(std::uint64_t ms) = 0;
 
   virtual void Beep() = 0;
+  // Hands the input already waiting to the windows, without waiting for more
+  // (part of the container's DoEvents). The headless backend has none.
+  virtual void DeliverWaitingInput() {}
   virtual std::u16string ClipboardText() = 0;
   virtual void SetClipboardText(const std::u16string& text) = 0;
   virtual int RunPopupMenu(HWND owner, const std::vector<MenuItem>& items, POINT screen) = 0;

@@ -49,6 +49,11 @@ void WindowSystem::Post(HWND hwnd, const Message& message) {
   impl_->posted.push_back({++impl_->lastPostSerial, hwnd, message});
 }
 
+void WindowSystem::DoEvents() {
+  backend().DeliverWaitingInput();
+  ProcessPending();
+}
+
 void WindowSystem::ProcessPending() {
   // Only what was posted before this call, so a handler that posts again
   // cannot keep the loop running forever; a nested call takes over the rest

@@ -147,6 +147,8 @@ class WindowSystem {
   // Messages posted for later, delivered by ProcessPending (the container's DoEvents).
   void Post(HWND hwnd, const Message& message);
   void ProcessPending();
+  // The container's DoEvents: waiting input, then posted messages.
+  void DoEvents();
 
   // Timers fire on this thread from the backend's clock, in due order.
   TimerId SetTimer(std::uint32_t intervalMs, std::function<void()> onTick);

@@ -8,6 +8,7 @@
 #include "hosted.h"
 #include "klvctl32/buttons/activecommand.h"
 #include "klvctl32/buttons/tbbutton.h"
+#include "klvctl32/copyfile/copyfile.h"
 #include "klvctl32/decor/line3d/line3d.h"
 #include "klvctl32/decor/panel3d/panel3d.h"
 #include "klvctl32/decor/tbbar/tbbar.h"
@@ -104,12 +105,13 @@ TEST(DispatchConsistency, NumberEdit) { ExpectConsistent<KelvoNumberEdit>(); }
 TEST(DispatchConsistency, Enginer) { ExpectConsistent<KelvoEnginer>(); }
 TEST(DispatchConsistency, ActiveCommand) { ExpectConsistent<KelvoActiveCommand>(); }
 TEST(DispatchConsistency, TBButton) { ExpectConsistent<KelvoTBButton>(); }
+TEST(DispatchConsistency, CopyFile) { ExpectConsistent<KelvoCopyFile>(); }
 
 // A class that gains a factory must be added above.
 TEST(DispatchConsistency, CoversEveryClassWithAFactory) {
-  const std::set<std::u16string> checked{u"KelvoPanel3D",     u"KelvoLine3D",        u"KelvoTBBar",
-                                         u"KelvoTBSeparator", u"KelvoTextEdit",      u"KelvoNumberEdit",
-                                         u"KelvoEnginer",     u"KelvoActiveCommand", u"KelvoTBButton"};
+  const std::set<std::u16string> checked{u"KelvoPanel3D",  u"KelvoLine3D",     u"KelvoTBBar",   u"KelvoTBSeparator",
+                                         u"KelvoTextEdit", u"KelvoNumberEdit", u"KelvoEnginer", u"KelvoActiveCommand",
+                                         u"KelvoTBButton", u"KelvoCopyFile"};
   for (const CatalogueEntry& entry : Catalogue()) {
     if (entry.makeFactory == nullptr) continue;
     EXPECT_TRUE(checked.contains(entry.info().name)) << text::ToUtf8(entry.info().name);

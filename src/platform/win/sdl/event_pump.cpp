@@ -60,6 +60,17 @@ void SdlBackend::Pump(ModalDialog* dialog, const std::function<bool()>& finished
   }
 }
 
+// One pass of the loop without the wait, for a handler running a long task
+// that lets the user click (Cancel) meanwhile.
+void SdlBackend::DeliverWaitingInput() {
+  SDL_Event event;
+  while (!quit_ && SDL_PollEvent(&event) != 0) Dispatch(event, nullptr);
+  AfterEvents(nullptr);
+  ws_.RunDueTimers();
+  caret_.Tick(NowMs());
+  Present(nullptr);
+}
+
 bool SdlBackend::WaitForEvent(SDL_Event& event) {
   if (SDL_PollEvent(&event) != 0) return true;
   const std::uint64_t now = NowMs();

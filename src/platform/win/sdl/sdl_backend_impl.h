@@ -41,6 +41,7 @@ class SdlBackend final : public Backend {
   void Advance(std::uint64_t ms) override;
 
   void Beep() override { beep_.Sound(); }
+  void DeliverWaitingInput() override;
   std::u16string ClipboardText() override;
   void SetClipboardText(const std::u16string& text) override;
   int RunPopupMenu(HWND owner, const std::vector<MenuItem>& items, POINT screen) override;

@@ -1,0 +1,10 @@
+# What backup.kcs must have left: the copy, three volumes, the cancelled copy's first two blocks.
+foreach(pair "copy.bin:50000" "part.001:30720" "part.002:19280" "cancelled.bin:20480")
+  string(REPLACE ":" ";" pair "${pair}")
+  list(GET pair 0 name)
+  list(GET pair 1 length)
+  file(SIZE "${FILES}/${name}" size)
+  if(NOT size EQUAL length)
+    message(FATAL_ERROR "${name} holds ${size} bytes, expected ${length}")
+  endif()
+endforeach()
