@@ -28,7 +28,11 @@ set(KELVO_LIBRARY_HEADERS
   platform/gfx/image.h
   platform/gfx/picture.h
   platform/gfx/surface.h
+  platform/win/clipboard.h
   platform/win/messages.h
+  platform/win/owned_caret.h
+  platform/win/repeating_timer.h
+  platform/win/tool_window.h
   platform/win/types.h
   platform/win/user32.h
   platform/win/window_system.h)

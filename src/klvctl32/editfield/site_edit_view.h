@@ -10,7 +10,7 @@
 
 #include "klvctl32/editfield/edit_events.h"
 #include "platform/forms/control.h"
-#include "platform/win/window_system.h"
+#include "platform/win/clipboard.h"
 
 namespace kelvo::klvctl32 {
 
@@ -31,8 +31,8 @@ class SiteEditView : public View {
   void RaiseChanged() override { FieldSite().RaiseEvent(u"Changed", {}); }
   void RaiseDblClick() override { FieldSite().RaiseEvent(u"DblClick", {}); }
   void MarkChanged(std::u16string_view property) override { FieldSite().PropertyChanged(property); }
-  std::u16string ClipboardText() override { return win::WindowSystem::Get().ClipboardText(); }
-  void SetClipboardText(const std::u16string& text) override { win::WindowSystem::Get().SetClipboardText(text); }
+  std::u16string ClipboardText() override { return win::Clipboard().Text(); }
+  void SetClipboardText(const std::u16string& text) override { win::Clipboard().SetText(text); }
 };
 
 }  // namespace kelvo::klvctl32

@@ -75,7 +75,7 @@ bool Decode(png_structp png, png_infop info, Source& source, Image& image) {
 }  // namespace
 
 Image DecodePng(std::span<const std::uint8_t> bytes) {
-  Source source{bytes};
+  Source source{bytes, 0, {}, {}};
   png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &source, OnError, OnWarning);
   if (png == nullptr) throw PictureError("the PNG data cannot be decoded (out of memory)");
   png_infop info = png_create_info_struct(png);
