@@ -1,16 +1,12 @@
 // KelvoTextEdit's picture in a few states against committed PNGs, in the
 // built-in font (KELVO_UPDATE_GOLDEN=1 writes the PNGs instead).
-#include <string>
-
 #include "control_fixture.h"
 #include "support/golden_image.h"
 
 namespace kelvo::klvctl32 {
 namespace {
 
-::testing::AssertionResult MatchesGolden(const gfx::Surface& surface, const std::string& name) {
-  return kelvo::testing::MatchesGolden(surface, "textedit", name);
-}
+using kelvo::testing::MatchesGolden;
 
 class Golden : public testing::TextEditTest {
  protected:
