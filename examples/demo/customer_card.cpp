@@ -119,7 +119,7 @@ std::u16string CustomerCard::Amounts() const {
   std::u16string amounts;
   for (const NumberField& field : kNumberFields) {
     if (!amounts.empty()) amounts += u' ';
-    amounts += std::u16string(field.word) + u"=" + Text(field.name);
+    amounts += std::u16string(field.word) + u"=" + GetMember(Field(field.name), u"Text").ToString();
   }
   return amounts;
 }

@@ -1,11 +1,10 @@
 #include "kcsetup/setup_files.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -42,16 +41,34 @@ bool FileExists(const fs::path& file) {
   return fs::is_regular_file(file, ec);
 }
 
+// The whole file, read with the system's own errors.
+std::string ReadWhole(const fs::path& file) {
+  const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno == ENOENT) throw com::Error(com::err::kFileNotFound, u"File not found: " + Named(file));
+    throw Failure(file, "open", errno);
+  }
+  std::string data;
+  char buffer[65536];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      const int error = errno;
+      ::close(fd);
+      if (n < 0) throw Failure(file, "read", error);
+      return data;
+    }
+    data.append(buffer, static_cast<std::size_t>(n));
+  }
+}
+
 // Read whole, then written beside the target and renamed over it by the
 // platform's file-writing rule, so a failed copy leaves the old file.
 void CopyReplacing(const fs::path& from, const fs::path& to) {
-  std::ifstream in(from, std::ios::binary);
-  if (!in) throw com::Error(com::err::kFileNotFound, u"File not found: " + Named(from));
-  std::ostringstream content;
-  content << in.rdbuf();
-  if (in.bad()) throw Failure(from, "read", EIO);
+  const std::string content = ReadWhole(from);
   try {
-    file::WriteFile(to, content.str());
+    file::WriteFile(to, content);
   } catch (const file::WriteError& e) {
     throw com::Error(com::err::kPathFileAccess, text::FromUtf8(e.what()));
   }

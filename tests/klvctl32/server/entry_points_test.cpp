@@ -121,7 +121,7 @@ TEST_F(EntryPoints, BuiltClassesHaveAFactory) {
 TEST_F(EntryPoints, ClassesNotBuiltAndUnknownClassesAreNotAvailable) {
   ASSERT_EQ(lib.Register(), com::S_OK);
   void* out = &out;
-  EXPECT_EQ(lib.GetClassObject(RegisteredClsid("KLVCTL32.KelvoCopyFile"), com::IID_IClassFactory, &out),
+  EXPECT_EQ(lib.GetClassObject(RegisteredClsid("KLVCTL32.ppgTextEdit"), com::IID_IClassFactory, &out),
             com::CLASS_E_CLASSNOTAVAILABLE);
   EXPECT_EQ(out, nullptr);
   EXPECT_EQ(
