@@ -1,5 +1,6 @@
 // Fuzzes the registration tool's command line: the input is split at zero
-// bytes into arguments.
+// bytes into arguments. A parse that succeeds names at least one path, unless
+// it asks for help, and never an empty one.
 
 #include <cstddef>
 #include <cstdint>
@@ -21,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   try {
     const kelvo::regsvr32::CommandLine line = kelvo::regsvr32::ParseCommandLine(args);
-    if (line.paths.empty()) std::abort();
+    if (line.paths.empty() && !line.help) std::abort();
     for (const std::string& path : line.paths) {
       if (path.empty()) std::abort();
     }

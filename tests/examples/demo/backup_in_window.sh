@@ -34,10 +34,13 @@ log=$work/events.log
 demo_pid=$!
 trap 'kill "$demo_pid" 2>/dev/null || true' EXIT
 
-# Waits for a line matching the pattern after the first SKIP lines of the log.
+# Waits for a line holding the text after the first SKIP lines of the log. The
+# log reads in one process: a reader that stops at the first match would
+# break a pipe, which pipefail counts as no match once the log is large.
 wait_for_log() {
   for _ in $(seq 200); do
-    tail -n +$((${2:-0} + 1)) "$log" 2>/dev/null | grep -qF -- "$1" && return 0
+    awk -v skip="${2:-0}" -v text="$1" 'NR > skip && index($0, text) { found = 1; exit } END { exit !found }' \
+      "$log" 2>/dev/null && return 0
     sleep 0.1
   done
   fail "the demo never logged: $1"
