@@ -18,6 +18,7 @@
 
 #include "klvctl32/copyfile/copyfile.h"
 #include "platform/base/text.h"
+#include "support/temp_dir.h"
 #include "platform/forms/application.h"
 
 extern char** environ;
@@ -35,9 +36,6 @@ constexpr std::int32_t kVolumeKB = 100 * 1024;
 // holds them; removed at exit.
 struct Files {
   Files() {
-    std::string pattern = (fs::temp_directory_path() / "kelvo-bench-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a temporary folder");
-    dir = pattern;
     source = dir / "source.bin";
     std::vector<char> chunk(1 << 20);
     for (std::size_t i = 0; i < chunk.size(); ++i) chunk[i] = static_cast<char>(i * 131 + i / 977);
@@ -51,8 +49,8 @@ struct Files {
     while (warm.read(chunk.data(), static_cast<std::streamsize>(chunk.size()))) {
     }
   }
-  ~Files() { fs::remove_all(dir); }
-  fs::path dir;
+  kelvo::testing::TempDir folder;
+  const fs::path& dir = folder.path();
   fs::path source;
 };
 

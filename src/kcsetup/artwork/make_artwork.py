@@ -41,8 +41,8 @@ def background():
 
 # The letters K and C as 5 x 7 blocks.
 LETTERS = {
-    "K": ["X...X", "X..X.", "X.X..", "XX...", "X.X..", "X..X.", "X...X"],
-    "C": [".XXX.", "X...X", "X....", "X....", "X....", "X...X", ".XXX."],
+    "K": ["#...#", "#..#.", "#.#..", "##...", "#.#..", "#..#.", "#...#"],
+    "C": [".###.", "#...#", "#....", "#....", "#....", "#...#", ".###."],
 }
 
 
@@ -62,7 +62,7 @@ def banner():
         for i, letter in enumerate("KC"):
             for row, line in enumerate(LETTERS[letter]):
                 for col, mark in enumerate(line):
-                    if mark != "X":
+                    if mark != "#":
                         continue
                     left = 16 + i * 6 * block + col * block + shadow
                     top = 11 + row * block + shadow

@@ -33,23 +33,23 @@ void Let(const com::ComPtr<com::IDispatch>& field, std::u16string_view member, c
 }
 
 // Caption or text, items, limit and state, as the field asks.
-void Fill(const com::ComPtr<com::IDispatch>& field, const PageField& spec) {
-  switch (spec.kind) {
+void Fill(const com::ComPtr<com::IDispatch>& field, const PageField& layout) {
+  switch (layout.kind) {
     case PageFieldKind::TextBox:
-      if (spec.maxLength > 0) Let(field, u"MaxLength", com::Variant::Long(spec.maxLength));
-      if (!spec.caption.empty()) Let(field, u"Text", com::Variant::String(spec.caption));
+      if (layout.maxLength > 0) Let(field, u"MaxLength", com::Variant::Long(layout.maxLength));
+      if (!layout.caption.empty()) Let(field, u"Text", com::Variant::String(layout.caption));
       break;
     case PageFieldKind::DropDownList:
       Let(field, u"Style", com::Variant::Integer(2));
-      for (const std::u16string& item : spec.items) {
+      for (const std::u16string& item : layout.items) {
         std::vector<com::Variant> args{com::Variant::String(item)};
         field->Invoke(u"AddItem", com::InvokeKind::Method, args);
       }
       break;
     default:
-      Let(field, u"Caption", com::Variant::String(spec.caption));
+      Let(field, u"Caption", com::Variant::String(layout.caption));
   }
-  if (!spec.enabled) Let(field, u"Enabled", com::Variant::Boolean(false));
+  if (!layout.enabled) Let(field, u"Enabled", com::Variant::Boolean(false));
 }
 
 }  // namespace
