@@ -63,9 +63,11 @@ TEST_F(LauncherTest, NameWithoutExtensionFindsTheExe) {
   const std::string tool = Script("REGSVR32.EXE");
   Script("REGSVR32");  // the .EXE wins
   EXPECT_EQ(ResolveCommandLine(U(In("REGSVR32") + " /s /x/K.OCX")), (std::vector<std::string>{tool, "/s", "/x/K.OCX"}));
-  EXPECT_EQ(ResolveCommandLine(U(In("tool"))).front(), Script("tool.exe"));
+  const std::string exe = Script("tool.exe");
+  EXPECT_EQ(ResolveCommandLine(U(In("tool"))).front(), exe);
   std::filesystem::create_directories(In("root/system32"));
-  EXPECT_EQ(ResolveCommandLine(u"REGSVR32 /s").front(), Script("root/system32/REGSVR32.EXE"));
+  const std::string system = Script("root/system32/REGSVR32.EXE");
+  EXPECT_EQ(ResolveCommandLine(u"REGSVR32 /s").front(), system);
 }
 
 TEST_F(LauncherTest, WhatIsNotARunnableProgramIsRefused) {
@@ -119,7 +121,8 @@ TEST_F(LauncherTest, NotepadIsVisualThenEditorThenXdgOpen) {
   ScopedEnv noEditor("EDITOR", std::string("   "));
   ScopedEnv path("PATH", dir.path().string());
   EXPECT_EQ(ErrorNumberOf([] { ResolveCommandLine(u"NOTEPAD f.txt"); }), com::err::kFileNotFound);
-  EXPECT_EQ(ResolveCommandLine(u"Notepad.exe f.txt"), (std::vector<std::string>{Script("xdg-open"), "f.txt"}));
+  const std::string opener = Script("xdg-open");
+  EXPECT_EQ(ResolveCommandLine(u"Notepad.exe f.txt"), (std::vector<std::string>{opener, "f.txt"}));
 }
 
 }  // namespace

@@ -44,7 +44,8 @@ TEST_F(MouseTest, ActiveFormLiesAboveOthersAndToolWindowsAboveAll) {
   EXPECT_EQ(ws.WindowAt({300, 300}), other);  // created later, so above
   ws.Activate(form);
   EXPECT_EQ(ws.WindowAt({300, 300}), form);
-  EXPECT_EQ(ws.WindowAt({300, 300}), Tool({290, 290, 350, 310}));
+  const HWND tool = Tool({290, 290, 350, 310});
+  EXPECT_EQ(ws.WindowAt({300, 300}), tool);
 }
 
 TEST_F(MouseTest, CaptureGetsTheMouseAnywhere) {
