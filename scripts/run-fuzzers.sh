@@ -2,7 +2,7 @@
 # Runs every fuzz target of a fuzz build for a bounded time each, starting from
 # its seed corpus in fuzz/corpus/<target>/ when there is one.
 set -uo pipefail
-build=${1:-build-fuzz}
+build=${1:-build-asan}
 seconds=${2:-20}
 status=0
 for target in "$build"/bin/*_fuzz; do
