@@ -36,11 +36,12 @@ demo_pid=$!
 # its window still delivers events, and a failed run must not leave it copying.
 trap 'kill -9 "$demo_pid" 2>/dev/null || true' EXIT
 
-# Waits for a line holding the text after the first SKIP lines of the log. The
-# log reads in one process: a reader that stops at the first match would
-# break a pipe, which pipefail counts as no match once the log is large.
+# wait_for_log TEXT [SKIP [TENTHS]]: waits up to TENTHS tenths of a second
+# (20 s by default) for a line holding TEXT after the first SKIP lines of the
+# log. The log reads in one process: a reader that stops at the first match
+# would break a pipe, which pipefail counts as no match once the log is large.
 wait_for_log() {
-  for _ in $(seq 200); do
+  for _ in $(seq "${3:-200}"); do
     awk -v skip="${2:-0}" -v text="$1" 'NR > skip && index($0, text) { found = 1; exit } END { exit !found }' \
       "$log" 2>/dev/null && return 0
     sleep 0.1
@@ -79,7 +80,8 @@ bar=$(convert "$work/copied.png" -format '%[pixel:p{330,102}]' info:)
 
 before=$(wc -l <"$log")
 copy_file "$work/large.bin" "$work/large.copy"
-wait_for_log "cpyBackup.Progress(1, 0)" "$before"
+# The first per cent of the large file is 400 MB: slow in an unoptimised sanitizer build.
+wait_for_log "cpyBackup.Progress(1, 0)" "$before" 900
 xdotool mousemove --window "$window" 318 136 click 1
 for _ in $(seq 100); do
   grep -qxF 'cmdCancel.Click()' "$log" && break
