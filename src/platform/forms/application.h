@@ -67,6 +67,9 @@ class EventListener {
   // "Activate" and "Deactivate" (its window gained or lost activation),
   // "Resize" (client size changed), "Unload" (before its controls terminate).
   virtual void OnFormEvent(Form& /*form*/, std::u16string_view /*event*/) {}
+  // Before a form is closed by its close box (unloadMode 0) or unloaded by
+  // UnloadForm (1): a listener setting cancel to anything but 0 keeps it.
+  virtual void OnQueryUnload(Form& /*form*/, std::int16_t& /*cancel*/, std::int16_t /*unloadMode*/) {}
 };
 
 // The control class factory for in-process classes (the standard controls and
@@ -137,7 +140,7 @@ class Control {
   virtual bool Default() const = 0;
   virtual void SetDefault(bool value) = 0;  // at most one Default per form: setting one clears the other
   virtual bool Cancel() const = 0;
-  virtual void SetCancel(bool value) = 0;   // at most one Cancel per form
+  virtual void SetCancel(bool value) = 0;  // at most one Cancel per form
   virtual const std::u16string& Tag() const = 0;
   virtual void SetTag(std::u16string tag) = 0;
 
@@ -280,11 +283,12 @@ class Application {
 
   // A new empty form. Throws com::Error 5 when the name is taken.
   Form& CreateForm(std::u16string_view name, const FormOptions& options = {});
-  // Unloads a form: "Unload", controls terminated, windows destroyed.
+  // Unloads a form unless QueryUnload keeps it: "Unload", controls
+  // terminated, windows destroyed.
   void UnloadForm(Form& form);
   Form* FindForm(std::u16string_view name) const;
   Form* FormOf(win::HWND hwnd) const;  // the form owning this window or a window inside it
-  std::vector<Form*> Forms() const;   // creation order
+  std::vector<Form*> Forms() const;    // creation order
 
   // The form commands act on (the console's current form), or nullptr.
   Form* CurrentForm() const;
