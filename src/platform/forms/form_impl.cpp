@@ -216,8 +216,8 @@ void FormImpl::CheckName(std::u16string_view name, std::optional<int> index) con
     if (!com::NamesEqual(s->Name(), name)) continue;
     // A control array keeps its elements apart by index; a plain name is used once.
     if (!s->Index() || !index || *s->Index() == *index) {
-      throw com::Error(com::err::kInvalidCall,
-                       u"The name " + std::u16string(name) + u" is already used on form " + name_);
+      throw com::Error(com::err::kInvalidCall, u"The name " + std::u16string(name) + u" is already used on form " +
+                                                   name_);
     }
   }
   if (index && (*index < 0 || *index > 32767)) throw com::Error(com::err::kInvalidCall, u"Invalid control index");
@@ -229,8 +229,8 @@ ControlSite& FormImpl::CreateControl(std::u16string_view progid, std::u16string_
   Busy busy(app_);
   CheckName(name, index);
   ControlObject made = CreateControlObject(progid);
-  sites_.push_back(std::make_unique<ControlSite>(*this, container, std::u16string(progid), std::u16string(name), index,
-                                                 std::move(made.control), rect));
+  sites_.push_back(std::make_unique<ControlSite>(*this, container, std::u16string(progid), std::u16string(name),
+                                                 index, std::move(made.control), rect));
   ControlSite& site = *sites_.back();
   tabOrder_.push_back(&site);
   try {
