@@ -107,6 +107,8 @@ void Form::Show() const {
   Raw().Show();
   Raw().Activate();
 }
+void Form::Activate() const { Raw().Activate(); }
+bool Form::Loaded() const { return code_->form() != nullptr; }
 void Form::Unload() const { Raw().App().UnloadForm(Raw()); }
 void Form::Snapshot(const std::filesystem::path& file) const { gfx::WritePng(win::ComposeWindow(Raw().Hwnd()), file); }
 
@@ -143,7 +145,7 @@ Form App::Attach(forms::Form& form) {
   for (const auto& code : code_) {
     if (code->form() == &form) return Form(*code);
   }
-  code_.push_back(std::make_unique<FormCode>(form));
+  code_.push_back(std::make_unique<FormCode>(*app_, form));
   return Form(*code_.back());
 }
 

@@ -139,7 +139,10 @@ class Form {
 
   std::u16string Caption() const;
   void SetCaption(std::u16string caption) const;
-  void Show() const;
+  void Show() const;  // shown and active
+  void Activate() const;
+  // Whether the form is still loaded (not unloaded by its code, its close box or End).
+  bool Loaded() const;
   // Unloads the form as form code does (QueryUnload, mode 1, may refuse).
   void Unload() const;
   // Writes the form's picture (itself and its controls) as PNG.

@@ -1,5 +1,6 @@
 #include "platform/app/form_code.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/app/app.h"
@@ -60,7 +61,13 @@ void CheckHandler(const com::EventInfo* declared, std::u16string_view event, con
       std::u16string(owner), declared->name);
 }
 
-FormCode::FormCode(forms::Form& form) : form_(&form) { form.SetHandler(this); }
+FormCode::FormCode(forms::Application& app, forms::Form& form) : app_(app), form_(&form) { form.SetHandler(this); }
+
+forms::Form* FormCode::form() const {
+  if (form_ == nullptr) return nullptr;
+  const std::vector<forms::Form*> loaded = app_.Forms();
+  return std::find(loaded.begin(), loaded.end(), form_) != loaded.end() ? form_ : nullptr;
+}
 
 void FormCode::BindControl(forms::Control& control, std::u16string_view event, BoundHandler handler) {
   CheckHandler(ControlEvent(control, event), event, handler, control.RefName());
@@ -68,7 +75,7 @@ void FormCode::BindControl(forms::Control& control, std::u16string_view event, B
 }
 
 void FormCode::BindForm(std::u16string_view event, BoundHandler handler) {
-  CheckHandler(FormEvent(event), event, handler, form_ != nullptr ? form_->Name() : u"");
+  CheckHandler(FormEvent(event), event, handler, form() != nullptr ? form_->Name() : u"");
   Store(nullptr, event, std::move(handler));
 }
 

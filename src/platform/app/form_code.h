@@ -16,10 +16,11 @@ namespace kelvo::app {
 
 class FormCode : public forms::EventListener {
  public:
-  explicit FormCode(forms::Form& form);
+  FormCode(forms::Application& app, forms::Form& form);
 
-  // The form, or nullptr once it has unloaded.
-  forms::Form* form() const { return form_; }
+  // The form, or nullptr once it has unloaded (by its code, its close box or
+  // the application's End, which raises no Unload).
+  forms::Form* form() const;
 
   // Binds (or rebinds) after checking the handler against the event's
   // declaration; throws app::Error naming the control (or form) and the event.
@@ -39,6 +40,7 @@ class FormCode : public forms::EventListener {
   void Store(forms::Control* control, std::u16string_view event, BoundHandler handler);
   void Call(forms::Control* control, std::u16string_view event, std::span<com::Variant> args) const;
 
+  forms::Application& app_;
   forms::Form* form_;
   std::vector<Binding> bindings_;
 };
