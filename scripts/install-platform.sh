@@ -10,3 +10,4 @@ root=${KELVO_ROOT:-${XDG_DATA_HOME:-$HOME/.local/share}/kelvo}
 cmake --build build -j "$(nproc)" --target kelvoplatform regsvr32 formrun
 cmake --install build --prefix "$root" --component platform
 echo "The platform is installed in $root/system32"
+echo "Programs build on it with find_package(KelvoControls) and -DCMAKE_PREFIX_PATH=$root"
