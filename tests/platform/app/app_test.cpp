@@ -97,6 +97,7 @@ TEST_F(AppTest, ByReferenceArgumentsGoBackToTheControl) {
   });
   std::u16string focus;
   txt.On(u"GotFocus", [&] { focus += u"got "; });
+  txt.Set(u"Text", u"");
   form.Show();
   txt.Focus();
   for (std::int16_t key : {'o', 'k', '!'}) txt.Raw().KeyPress(key);
