@@ -8,37 +8,12 @@ namespace kelvo::app {
 namespace {
 
 std::u16string TypeName(const com::TypeRef& type) {
-  switch (type.kind) {
-    case com::TypeKind::Void:
-      return u"Void";
-    case com::TypeKind::Boolean:
-      return u"Boolean";
-    case com::TypeKind::Integer:
-      return u"Integer";
-    case com::TypeKind::Long:
-      return u"Long";
-    case com::TypeKind::Single:
-      return u"Single";
-    case com::TypeKind::Double:
-      return u"Double";
-    case com::TypeKind::String:
-      return u"String";
-    case com::TypeKind::Variant:
-      return u"Variant";
-    case com::TypeKind::Object:
-      return u"Object";
-    case com::TypeKind::Color:
-      return u"Color";
-    case com::TypeKind::Font:
-      return u"Font";
-    case com::TypeKind::Picture:
-      return u"Picture";
-    case com::TypeKind::Enum:
-      return type.name.empty() ? u"Enum" : type.name;
-    case com::TypeKind::Handle:
-      return u"Handle";
-  }
-  return u"Variant";
+  // In TypeKind's order.
+  constexpr std::u16string_view kNames[] = {u"Void",   u"Boolean", u"Integer", u"Long",   u"Single",
+                                            u"Double", u"String",  u"Variant", u"Object", u"Color",
+                                            u"Font",   u"Picture", u"Enum",    u"Handle"};
+  if (type.kind == com::TypeKind::Enum && !type.name.empty()) return type.name;
+  return std::u16string(kNames[static_cast<std::size_t>(type.kind)]);
 }
 
 // The typed value an argument of the declared type arrives as: enumerations

@@ -63,31 +63,10 @@ com::Variant Value<com::Variant>::To(const com::Variant& v) { return v; }
 com::Variant Value<com::Variant>::From(const com::Variant& v) { return v; }
 
 std::u16string_view KindName(ValueKind kind) {
-  switch (kind) {
-    case ValueKind::kString:
-      return u"String";
-    case ValueKind::kInteger:
-      return u"Integer";
-    case ValueKind::kLong:
-      return u"Long";
-    case ValueKind::kSingle:
-      return u"Single";
-    case ValueKind::kDouble:
-      return u"Double";
-    case ValueKind::kBoolean:
-      return u"Boolean";
-    case ValueKind::kColor:
-      return u"Color";
-    case ValueKind::kFont:
-      return u"Font";
-    case ValueKind::kPicture:
-      return u"Picture";
-    case ValueKind::kObject:
-      return u"Object";
-    case ValueKind::kVariant:
-      return u"Variant";
-  }
-  return u"Variant";
+  // In ValueKind's order.
+  constexpr std::u16string_view kNames[] = {u"String", u"Integer", u"Long",    u"Single", u"Double", u"Boolean",
+                                            u"Color",  u"Font",    u"Picture", u"Object", u"Variant"};
+  return kNames[static_cast<std::size_t>(kind)];
 }
 
 }  // namespace kelvo::app
