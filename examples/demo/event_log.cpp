@@ -47,16 +47,11 @@ namespace {
 // An argument as the log writes it: strings quoted, objects by kind.
 std::string ArgumentText(const com::Variant& arg) {
   switch (arg.type()) {
-    case com::Variant::Type::Empty:
-      return "Empty";
-    case com::Variant::Type::Null:
-      return "Null";
-    case com::Variant::Type::Object:
-      return arg.ToObject() ? "object" : "Nothing";
-    case com::Variant::Type::String:
-      return "\"" + text::ToUtf8(arg.ToString()) + "\"";
-    default:
-      return text::ToUtf8(arg.ToString());
+    case com::Variant::Type::Empty: return "Empty";
+    case com::Variant::Type::Null: return "Null";
+    case com::Variant::Type::Object: return arg.ToObject() ? "object" : "Nothing";
+    case com::Variant::Type::String: return "\"" + text::ToUtf8(arg.ToString()) + "\"";
+    default: return text::ToUtf8(arg.ToString());
   }
 }
 
