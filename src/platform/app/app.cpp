@@ -20,7 +20,8 @@ constexpr std::int32_t kArrayElementMissing = 340;
 constexpr std::int32_t kObjectUnloaded = 364;
 
 std::string MessageOf(const com::Error& cause, const std::u16string& control, const std::u16string& member) {
-  return text::ToUtf8(control) + "." + text::ToUtf8(member) + ": " + cause.what();
+  const std::string where = member.empty() ? text::ToUtf8(control) : text::ToUtf8(control) + "." + text::ToUtf8(member);
+  return where + ": " + cause.what();
 }
 
 bool HasArrayNamed(const forms::Form& form, std::u16string_view name) {
@@ -59,7 +60,7 @@ com::Variant Control::Invoke(std::u16string_view member, com::InvokeKind kind, s
 }
 
 void Control::Fail(const com::Error& cause, std::u16string_view member) const {
-  throw Error(cause, code_->form() != nullptr ? control_->RefName() : u"", std::u16string(member));
+  throw Error(cause, ref_, std::u16string(member));
 }
 
 void Control::Bind(std::u16string_view event, BoundHandler handler) const {
@@ -77,7 +78,7 @@ void Control::Focus() const {
 // Forms.
 
 forms::Form& Form::Raw() const {
-  if (code_->form() == nullptr) throw Error(com::Error(kObjectUnloaded, u"Object was unloaded"), u"", u"Form");
+  if (code_->form() == nullptr) throw Error(com::Error(kObjectUnloaded, u"Object was unloaded"), code_->name(), u"");
   return *code_->form();
 }
 

@@ -57,7 +57,7 @@ class FormCode;
 // One control (or control-array element) of a loaded form.
 class Control {
  public:
-  Control(forms::Control& control, FormCode& code) : control_(&control), code_(&code) {}
+  Control(forms::Control& control, FormCode& code) : control_(&control), code_(&code), ref_(control.RefName()) {}
 
   // A property by name, converted to T by the runtime's rules.
   template <class T>
@@ -92,8 +92,8 @@ class Control {
 
   // Moves the focus here (LostFocus of the old control, GotFocus of this one).
   void Focus() const;
-  const std::u16string& Name() const { return control_->Name(); }
-  std::u16string RefName() const { return control_->RefName(); }
+  // "name" or "name(3)" for an element of a control array.
+  const std::u16string& RefName() const { return ref_; }
   // The container's control, for what this API does not cover (input notifications).
   forms::Control& Raw() const { return *control_; }
 
@@ -114,6 +114,7 @@ class Control {
 
   forms::Control* control_;
   FormCode* code_;
+  std::u16string ref_;  // for messages, also once the control is gone
 };
 
 // A loaded form: its controls by name and its own events.

@@ -61,7 +61,9 @@ void CheckHandler(const com::EventInfo* declared, std::u16string_view event, con
       std::u16string(owner), declared->name);
 }
 
-FormCode::FormCode(forms::Application& app, forms::Form& form) : app_(app), form_(&form) { form.SetHandler(this); }
+FormCode::FormCode(forms::Application& app, forms::Form& form) : app_(app), form_(&form), name_(form.Name()) {
+  form.SetHandler(this);
+}
 
 forms::Form* FormCode::form() const {
   if (form_ == nullptr) return nullptr;
@@ -75,7 +77,7 @@ void FormCode::BindControl(forms::Control& control, std::u16string_view event, B
 }
 
 void FormCode::BindForm(std::u16string_view event, BoundHandler handler) {
-  CheckHandler(FormEvent(event), event, handler, form() != nullptr ? form_->Name() : u"");
+  CheckHandler(FormEvent(event), event, handler, name_);
   Store(nullptr, event, std::move(handler));
 }
 

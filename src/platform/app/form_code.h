@@ -21,6 +21,7 @@ class FormCode : public forms::EventListener {
   // The form, or nullptr once it has unloaded (by its code, its close box or
   // the application's End, which raises no Unload).
   forms::Form* form() const;
+  const std::u16string& name() const { return name_; }
 
   // Binds (or rebinds) after checking the handler against the event's
   // declaration; throws app::Error naming the control (or form) and the event.
@@ -42,6 +43,7 @@ class FormCode : public forms::EventListener {
 
   forms::Application& app_;
   forms::Form* form_;
+  std::u16string name_;
   std::vector<Binding> bindings_;
 };
 

@@ -121,7 +121,8 @@ TEST_F(AppTest, QueryUnloadMayKeepTheFormAndAnUnloadedFormRefusesAccess) {
   form.Unload();
   EXPECT_FALSE(form.Loaded());
   EXPECT_EQ(unloads, 1);
-  EXPECT_EQ(Refusal([&] { txt.Get<std::u16string>(u"Text"); }).first, 364);
+  EXPECT_EQ(Refusal([&] { txt.Get<std::u16string>(u"Text"); }).second, "txt.Text: 364 Object was unloaded");
+  EXPECT_EQ(Refusal([&] { form.Caption(); }).second, "frm: 364 Object was unloaded");
 }
 
 TEST_F(AppTest, FormsBoundByNameHearTheirLoadAndEndUnloadsWithoutEvents) {
