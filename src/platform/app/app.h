@@ -5,11 +5,15 @@
 // run it in a window, headless, or under an automation console script.
 //
 //   app::App app(app::Mode::Window);
-//   app::Form card = app.Load("card.frm");
-//   card(u"txtBirth").On(u"KeyPress", [](std::int16_t& keyAscii) { if (keyAscii == ' ') keyAscii = 0; });
-//   card(u"cmdSave").On(u"Click", [&] { card(u"lblStatus").Set(u"Caption",
-//   card(u"txtBirth").Get<std::u16string>(u"Text")); }); card.On(u"QueryUnload", [](std::int16_t& cancel, std::int16_t
-//   /*mode*/) { cancel = 0; }); return app.Run();
+//   const app::Form card = app.Load("card.frm");
+//   card(u"txtName").On(u"KeyPress", [](std::int16_t& keyAscii) {
+//     if (keyAscii == ' ') keyAscii = '_';
+//   });
+//   card(u"cmdSave").On(u"Click", [card] {
+//     card(u"lblStatus").Set(u"Caption", card(u"txtName").Get<std::u16string>(u"Text"));
+//   });
+//   card.On(u"QueryUnload", [](std::int16_t& cancel, std::int16_t /*unloadMode*/) { cancel = 0; });
+//   return app.Run();
 //
 // Every failure of a member, a control or a binding throws app::Error: the
 // runtime's error number and description, the control and the member.
@@ -94,7 +98,8 @@ class Control {
   void Focus() const;
   // "name" or "name(3)" for an element of a control array.
   const std::u16string& RefName() const { return ref_; }
-  // The container's control, for what this API does not cover (input notifications).
+  // The container's control, for what this API does not cover (input
+  // notifications); valid while its form is loaded.
   forms::Control& Raw() const { return *control_; }
 
  private:
@@ -131,8 +136,8 @@ class Form {
 
   // Binds a form event: Load, Activate, Deactivate, Resize, Unload (no
   // arguments) or QueryUnload(ByRef Cancel As Integer, ByVal UnloadMode As
-  // Integer). Load has run by the time a loaded form is returned; bind it to
-  // a form made in code, before Show.
+  // Integer). Load has run by the time App returns a form: bind it by the
+  // form's name with App::On.
   template <class F>
   void On(std::u16string_view event, F&& handler) const {
     Bind(event, BindHandler(std::forward<F>(handler)));
@@ -168,7 +173,8 @@ class App {
   // Loads a form file (see forms::Application::LoadFormFile); it becomes the
   // current form, shown and active.
   Form Load(const std::filesystem::path& file);
-  // A new empty form to fill in code; shown by Show.
+  // A new empty form to fill in code (hidden whatever options.show says),
+  // shown by Form::Show.
   Form Create(std::u16string_view name, const forms::FormOptions& options = {});
 
   // Binds an event of the form of that name, loaded now or later: how a
