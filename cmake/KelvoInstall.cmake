@@ -21,3 +21,29 @@ endif()
 install(TARGETS kelvoplatform regsvr32 formrun
   RUNTIME DESTINATION ${KELVO_SYSTEM_DIR} COMPONENT platform
   LIBRARY DESTINATION ${KELVO_SYSTEM_DIR} COMPONENT platform NAMELINK_SKIP)
+
+# The package a program outside this repository builds against:
+# find_package(KelvoControls) with <prefix> on CMAKE_PREFIX_PATH, then
+# target_link_libraries(app PRIVATE Kelvo::platform). The public headers go
+# into <prefix>/include, the package files into <prefix>/lib/cmake.
+include(${PROJECT_SOURCE_DIR}/src/platform/public_headers.cmake)
+foreach(header ${KELVO_PROGRAM_HEADERS})
+  get_filename_component(folder ${header} DIRECTORY)
+  install(FILES src/${header} DESTINATION include/${folder} COMPONENT platform)
+endforeach()
+
+# A sanitizer build's library needs its runtime in the program too.
+set(KELVO_PACKAGE_SANITIZE "")
+if(KELVO_SANITIZE OR KELVO_FUZZ)
+  set(KELVO_PACKAGE_SANITIZE -fsanitize=address,undefined)
+endif()
+get_target_property(KELVO_PLATFORM_VERSION kelvoplatform VERSION)
+get_target_property(KELVO_PLATFORM_SOVERSION kelvoplatform SOVERSION)
+set(KELVO_PACKAGE_DIR lib/cmake/KelvoControls)
+configure_file(cmake/KelvoControlsConfig.cmake.in ${PROJECT_BINARY_DIR}/package/KelvoControlsConfig.cmake @ONLY)
+include(CMakePackageConfigHelpers)
+write_basic_package_version_file(${PROJECT_BINARY_DIR}/package/KelvoControlsConfigVersion.cmake
+  COMPATIBILITY SameMajorVersion)
+install(FILES ${PROJECT_BINARY_DIR}/package/KelvoControlsConfig.cmake
+  ${PROJECT_BINARY_DIR}/package/KelvoControlsConfigVersion.cmake
+  DESTINATION ${KELVO_PACKAGE_DIR} COMPONENT platform)

@@ -1,12 +1,12 @@
 #include "backup_window.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
-#include <stdexcept>
+#include <optional>
+#include <string>
 
-#include "members.h"
 #include "platform/base/text.h"
-#include "platform/win/window_system.h"
 
 namespace kelvo::demo {
 namespace {
@@ -26,103 +26,78 @@ std::int32_t Kilobytes(const std::u16string& text) {
   return static_cast<std::int32_t>(value);
 }
 
-// The window's code lives as long as the program; one window at a time.
-std::unique_ptr<BackupWindow>& Current() {
-  static std::unique_ptr<BackupWindow> window;
-  return window;
+struct Copy {
+  bool running = false;
+  bool cancelAsked = false;
+  bool finished = false;  // Done or Error came: the copy was not cancelled
+};
+
+void ShowStatus(const app::Form& window, const std::u16string& message) {
+  if (window.Loaded()) window(u"lblStatus").Set(u"Caption", message);
+}
+
+void CopyClick(const app::Form& window, Copy& copy) {
+  if (copy.running) return;
+  const std::u16string source = window(u"txtSource").Get<std::u16string>(u"Text");
+  const std::u16string target = window(u"txtTarget").Get<std::u16string>(u"Text");
+  if (source.empty() || target.empty()) {
+    ShowStatus(window, u"Give a source and a target file");
+    return;
+  }
+  const std::int32_t volumeKB = Kilobytes(window(u"txtVolume").Get<std::u16string>(u"Text"));
+  const app::Control copier = window(u"cpyBackup");
+  copier.Set(u"SourceFile", source);
+  copier.Set(u"NewFile", volumeKB > 0 ? u"@" + target : target);
+  if (volumeKB > 0) copier.Set(u"VolumeSize", volumeKB);
+  copy = {.running = true};
+  window(u"cmdCopy").Set(u"Enabled", false);
+  ShowStatus(window, u"Copying...");
+  copier.Call(u"BeginCopyFile");
+  if (!window.Loaded()) return;
+  copy.running = false;
+  window(u"cmdCopy").Set(u"Enabled", true);
+  if (!copy.finished) ShowStatus(window, u"Cancelled");
+}
+
+void Bind(app::App& app, const app::Form& window) {
+  auto copy = std::make_shared<Copy>();
+  const auto finished = [window, copy](const std::u16string& message) {
+    copy->finished = true;
+    ShowStatus(window, message);
+  };
+  window(u"cmdCopy").On(u"Click", [window, copy] { CopyClick(window, *copy); });
+  window(u"cmdCancel").On(u"Click", [window, copy] {
+    if (copy->running)
+      copy->cancelAsked = true;
+    else
+      window.Unload();
+  });
+  const app::Control copier = window(u"cpyBackup");
+  // Lets the clicks waiting meanwhile run (Cancel among them), then answers
+  // the copier with the cancel they asked for.
+  copier.On(u"Progress", [&app, window, copy](std::int16_t, std::int16_t& cancel) {
+    if (!copy->running) return;
+    app.DoEvents();
+    if (copy->cancelAsked || !window.Loaded()) cancel = 1;
+  });
+  copier.On(u"Done", [finished] { finished(u"Copied"); });
+  copier.On(u"Error",
+            [finished](std::int16_t number) { finished(u"Error " + text::FromUtf8(std::to_string(number))); });
+  copier.On(u"NextVolume",
+            [window](const std::u16string& next, std::int16_t&) { ShowStatus(window, u"Volume " + next); });
 }
 
 }  // namespace
 
-void OpenBackupWindow(forms::Application& app) {
-  std::unique_ptr<BackupWindow>& window = Current();
-  if (window && window->form() != nullptr) {
-    window->form()->Activate();
+void OpenBackupWindow(app::App& app) {
+  // One window at a time, for the life of the program.
+  static std::optional<app::Form> window;
+  if (window && window->Loaded()) {
+    window->Activate();
     return;
   }
-  forms::Form& form = app.LoadFormFile(FormFile());
-  window = std::make_unique<BackupWindow>(form);
-  form.SetHandler(window.get());
-}
-
-void BackupWindow::OnEvent(forms::Control& control, std::u16string_view event, std::span<com::Variant> args) {
-  const std::u16string& name = control.Name();
-  if (event == u"Click" && name == u"cmdCopy") {
-    CopyClick();
-  } else if (event == u"Click" && name == u"cmdCancel") {
-    CancelClick();
-  } else if (name == u"cpyBackup") {
-    if (event == u"Progress")
-      Progress(args);
-    else if (event == u"Done")
-      Finished(u"Copied");
-    else if (event == u"Error")
-      Finished(u"Error " + text::FromUtf8(std::to_string(args[0].ToLong())));
-    else if (event == u"NextVolume")
-      ShowStatus(u"Volume " + args[0].ToString());
-  }
-}
-
-void BackupWindow::OnFormEvent(forms::Form& form, std::u16string_view event) {
-  if (&form == form_ && event == u"Unload") form_ = nullptr;
-}
-
-void BackupWindow::CopyClick() {
-  if (copying_) return;
-  const std::u16string source = Text(u"txtSource");
-  const std::u16string target = Text(u"txtTarget");
-  if (source.empty() || target.empty()) {
-    ShowStatus(u"Give a source and a target file");
-    return;
-  }
-  const std::int32_t volumeKB = Kilobytes(Text(u"txtVolume"));
-  forms::Control& copier = Field(u"cpyBackup");
-  LetMember(copier, u"SourceFile", com::Variant::String(source));
-  LetMember(copier, u"NewFile", com::Variant::String(volumeKB > 0 ? u"@" + target : target));
-  if (volumeKB > 0) LetMember(copier, u"VolumeSize", com::Variant::Long(volumeKB));
-  copying_ = true;
-  cancelAsked_ = false;
-  finished_ = false;
-  LetMember(Field(u"cmdCopy"), u"Enabled", com::Variant::Boolean(false));
-  ShowStatus(u"Copying...");
-  copier.Extender()->Invoke(u"BeginCopyFile", com::InvokeKind::Method, {});
-  if (form_ == nullptr) return;
-  copying_ = false;
-  LetMember(Field(u"cmdCopy"), u"Enabled", com::Variant::Boolean(true));
-  if (!finished_) ShowStatus(u"Cancelled");
-}
-
-void BackupWindow::CancelClick() {
-  if (copying_) {
-    cancelAsked_ = true;
-    return;
-  }
-  form_->App().UnloadForm(*form_);
-}
-
-// Lets the clicks waiting meanwhile run (Cancel among them), then answers
-// the copier with the cancel they asked for.
-void BackupWindow::Progress(std::span<com::Variant> args) {
-  if (!copying_) return;
-  win::WindowSystem::Get().DoEvents();
-  if (cancelAsked_ || form_ == nullptr) args[1] = com::Variant::Integer(1);
-}
-
-void BackupWindow::Finished(std::u16string message) {
-  finished_ = true;
-  ShowStatus(std::move(message));
-}
-
-forms::Control& BackupWindow::Field(std::u16string_view name) const {
-  forms::Control* control = form_->Find(name);
-  if (control == nullptr) throw std::runtime_error("the Backup window has no control " + text::ToUtf8(name));
-  return *control;
-}
-
-std::u16string BackupWindow::Text(std::u16string_view name) const { return GetMember(Field(name), u"Text").ToString(); }
-
-void BackupWindow::ShowStatus(std::u16string message) const {
-  if (form_ != nullptr) LetMember(Field(u"lblStatus"), u"Caption", com::Variant::String(std::move(message)));
+  window = app.Load(FormFile());
+  Bind(app, *window);
 }
 
 }  // namespace kelvo::demo

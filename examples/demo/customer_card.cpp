@@ -1,15 +1,23 @@
 #include "customer_card.h"
 
-#include <stdexcept>
+#include <string>
 #include <utility>
-#include <vector>
 
 #include "backup_window.h"
-#include "members.h"
 #include "platform/base/text.h"
 
 namespace kelvo::demo {
 namespace {
+
+// The fields a user types into, in tab order, then the number fields, each
+// with the word Save reports it under.
+constexpr std::u16string_view kEditableFields[] = {u"txtCode", u"txtName", u"txtBirth", u"txtPhone"};
+struct NumberField {
+  std::u16string_view word;
+  std::u16string_view name;
+};
+constexpr NumberField kNumberFields[] = {
+    {u"credit", u"numCredit"}, {u"quantity", u"numQuantity"}, {u"amount", u"numAmount"}};
 
 std::string Quoted(const std::u16string& value) { return "\"" + text::ToUtf8(value) + "\""; }
 
@@ -41,91 +49,71 @@ bool IsCalendarDate(std::u16string_view digits) {
 
 bool IsBlank(std::u16string_view text) { return text.find_first_not_of(u' ') == std::u16string_view::npos; }
 
-}  // namespace
-
-CustomerCard::CustomerCard(forms::Form& form, std::function<void(std::string_view)> saved)
-    : form_(form), saved_(std::move(saved)) {}
-
-void CustomerCard::OnEvent(forms::Control& control, std::u16string_view event, std::span<com::Variant> /*args*/) {
-  if (event != u"Click") return;
-  const std::u16string& name = control.Name();
-  if (name == u"cmdNew") NewClick();
-  else if (name == u"cmdSave" || name == u"tbnSave") SaveClick();
-  else if (name == u"cmdClose" || name == u"tbnClose") CloseClick();
-  else if (name == u"cmdBackup") OpenBackupWindow(form_.App());
-}
-
-void CustomerCard::NewClick() {
-  for (std::u16string_view name : kEditableFields) SetText(name, u"");
-  for (const NumberField& field : kNumberFields) SetText(field.name, u"");
-  ShowStatus(u"New customer");
-  Field(kEditableFields[0]).Focus();
-}
-
-// A record needs a code, a name and a whole birth date; the phone is optional.
-void CustomerCard::SaveClick() {
-  const std::u16string code = Text(u"txtCode");
-  const std::u16string name = Text(u"txtName");
-  const std::u16string birth = Text(u"txtBirth");
-  const std::u16string phone = Text(u"txtPhone");
-  const std::u16string birthDigits = GetMember(Field(u"txtBirth"), u"TextWithoutMask").ToString();
-  if (code.empty() || name.empty()) {
-    ShowStatus(u"Give the customer a code and a name");
-    Field(code.empty() ? u"txtCode" : u"txtName").Focus();
-    return;
-  }
-  if (!IsWholeDate(birthDigits)) {
-    ShowStatus(u"The birth date is incomplete");
-    Field(u"txtBirth").Focus();
-    return;
-  }
-  if (!IsCalendarDate(birthDigits)) {
-    ShowStatus(u"The birth date is not a valid date");
-    Field(u"txtBirth").Focus();
-    return;
-  }
-  const std::u16string amounts = Amounts();
-  ShowStatus(u"Saved customer " + code + u" " + name + u" (" + amounts + u")");
-  if (saved_) {
-    saved_("saved code=" + Quoted(code) + " name=" + Quoted(name) + " birth=" + Quoted(birth) +
-           " phone=" + Quoted(phone));
-    saved_("saved amounts " + text::ToUtf8(amounts));
-  }
-}
-
-void CustomerCard::CloseClick() { form_.App().End(); }
-
-forms::Control& CardControl(const forms::Form& card, std::u16string_view name) {
-  forms::Control* control = card.Find(name);
-  if (control == nullptr) throw std::runtime_error("the customer card has no control " + text::ToUtf8(name));
-  return *control;
-}
-
-forms::Control& CustomerCard::Field(std::u16string_view name) const { return CardControl(form_, name); }
-
 // A masked field nobody typed into shows only its literals ("(  )     -"):
 // its text is empty.
-std::u16string CustomerCard::Text(std::u16string_view name) const {
-  forms::Control& field = Field(name);
-  if (IsBlank(GetMember(field, u"TextWithoutMask").ToString())) return {};
-  return GetMember(field, u"Text").ToString();
+std::u16string Text(const app::Form& card, std::u16string_view name) {
+  const app::Control field = card(name);
+  if (IsBlank(field.Get<std::u16string>(u"TextWithoutMask"))) return {};
+  return field.Get<std::u16string>(u"Text");
 }
 
-void CustomerCard::SetText(std::u16string_view name, std::u16string value) const {
-  LetMember(Field(name), u"Text", com::Variant::String(std::move(value)));
-}
+void ShowStatus(const app::Form& card, const std::u16string& message) { card(u"lblStatus").Set(u"Caption", message); }
 
-std::u16string CustomerCard::Amounts() const {
+// "credit=1234,50 quantity=3 amount=19.90": each number's text as stored.
+std::u16string Amounts(const app::Form& card) {
   std::u16string amounts;
   for (const NumberField& field : kNumberFields) {
     if (!amounts.empty()) amounts += u' ';
-    amounts += std::u16string(field.word) + u"=" + GetMember(Field(field.name), u"Text").ToString();
+    amounts += std::u16string(field.word) + u"=" + card(field.name).Get<std::u16string>(u"Text");
   }
   return amounts;
 }
 
-void CustomerCard::ShowStatus(std::u16string message) const {
-  LetMember(Field(u"lblStatus"), u"Caption", com::Variant::String(std::move(message)));
+void NewClick(const app::Form& card) {
+  for (std::u16string_view name : kEditableFields) card(name).Set(u"Text", u"");
+  for (const NumberField& field : kNumberFields) card(field.name).Set(u"Text", u"");
+  ShowStatus(card, u"New customer");
+  card(kEditableFields[0]).Focus();
+}
+
+// A record needs a code, a name and a whole birth date; the phone is optional.
+void SaveClick(const app::Form& card, const std::function<void(std::string_view)>& saved) {
+  const std::u16string code = Text(card, u"txtCode");
+  const std::u16string name = Text(card, u"txtName");
+  const std::u16string birth = Text(card, u"txtBirth");
+  const std::u16string phone = Text(card, u"txtPhone");
+  const std::u16string birthDigits = card(u"txtBirth").Get<std::u16string>(u"TextWithoutMask");
+  if (code.empty() || name.empty()) {
+    ShowStatus(card, u"Give the customer a code and a name");
+    card(code.empty() ? u"txtCode" : u"txtName").Focus();
+    return;
+  }
+  if (!IsWholeDate(birthDigits) || !IsCalendarDate(birthDigits)) {
+    ShowStatus(card,
+               IsWholeDate(birthDigits) ? u"The birth date is not a valid date" : u"The birth date is incomplete");
+    card(u"txtBirth").Focus();
+    return;
+  }
+  const std::u16string amounts = Amounts(card);
+  ShowStatus(card, u"Saved customer " + code + u" " + name + u" (" + amounts + u")");
+  if (saved) {
+    saved("saved code=" + Quoted(code) + " name=" + Quoted(name) + " birth=" + Quoted(birth) +
+          " phone=" + Quoted(phone));
+    saved("saved amounts " + text::ToUtf8(amounts));
+  }
+}
+
+}  // namespace
+
+void AttachCustomerCard(app::App& app, app::Form card, std::function<void(std::string_view)> saved) {
+  const auto save = [card, saved = std::move(saved)] { SaveClick(card, saved); };
+  const auto close = [&app] { app.End(); };
+  card(u"cmdNew").On(u"Click", [card] { NewClick(card); });
+  card(u"cmdSave").On(u"Click", save);
+  card(u"tbnSave").On(u"Click", save);
+  card(u"cmdClose").On(u"Click", close);
+  card(u"tbnClose").On(u"Click", close);
+  card(u"cmdBackup").On(u"Click", [&app] { OpenBackupWindow(app); });
 }
 
 }  // namespace kelvo::demo

@@ -16,17 +16,10 @@
 
 #include "customer_card.h"
 #include "event_log.h"
+#include "platform/app/app.h"
 #include "platform/base/environment.h"
 #include "platform/base/text.h"
-#include "platform/com/error.h"
-#include "platform/com/loader.h"
-#include "platform/console/console.h"
-#include "platform/forms/application.h"
-#include "platform/gfx/picture.h"
-#include "platform/win/backend.h"
-#include "platform/win/compose.h"
 #include "platform/win/sdl/sdl_backend.h"
-#include "platform/win/window_system.h"
 #include "sample_customer.h"
 
 namespace {
@@ -54,7 +47,9 @@ void PrintUsage(std::ostream& out) {
          "\n"
          "  (no option)       open the customer card in a window; without a display, as --headless\n"
          "  --headless        type a sample customer without a display and write the picture\n"
-         "  --snapshot OUT    where --headless writes the picture (default " << kDefaultPicture << ")\n"
+         "  --snapshot OUT    where --headless writes the picture (default "
+      << kDefaultPicture
+      << ")\n"
          "  --script FILE     run an automation console script on the card (- reads standard input)\n"
          "  --event-log FILE  write every event the card sees to FILE, a line each\n";
 }
@@ -91,56 +86,49 @@ int Fail(const std::string& message) {
 }
 
 // The form file is installed next to the program.
-std::filesystem::path FormFile() {
-  return std::filesystem::read_symlink("/proc/self/exe").parent_path() / kFormFile;
-}
+std::filesystem::path FormFile() { return std::filesystem::read_symlink("/proc/self/exe").parent_path() / kFormFile; }
 
-// The application with the customer card loaded, its code attached and the
-// event log, when there is one, listening.
+// The application in its mode with the customer card loaded, its code
+// attached and the event log, when there is one, listening.
 class DemoApp {
  public:
-  explicit DemoApp(demo::EventLog* log) : log_(log) {
-    if (!com::CLSIDFromProgID(kLibraryClass)) {
+  DemoApp(app::Mode mode, demo::EventLog* log) : app_(mode) {
+    if (!app::App::IsRegistered(kLibraryClass)) {
       throw std::runtime_error("KLVCTL32.OCX is not registered under " + env::Root().string() +
                                ": register it first with REGSVR32.EXE KLVCTL32.OCX");
     }
-    if (log_ != nullptr) app_.AddListener(log_);
-    form_ = &app_.LoadFormFile(FormFile());
-    card_ = std::make_unique<demo::CustomerCard>(*form_, [this](std::string_view line) {
-      if (log_) log_->Note(line);
+    if (log != nullptr) app_.Raw().AddListener(log);
+    card_ = app_.Load(FormFile());
+    demo::AttachCustomerCard(app_, *card_, [log](std::string_view line) {
+      if (log) log->Note(line);
     });
-    form_->SetHandler(card_.get());
   }
-  DemoApp(const DemoApp&) = delete;
-  DemoApp& operator=(const DemoApp&) = delete;
 
-  forms::Application& App() { return app_; }
-  forms::Form& Form() { return *form_; }
+  app::App& App() { return app_; }
+  const app::Form& Card() const { return *card_; }
 
  private:
-  // The card's code outlives the application, which may still raise events
-  // while it unloads the form; so does the log, which the caller owns.
-  demo::EventLog* log_;
-  std::unique_ptr<demo::CustomerCard> card_;
-  forms::Application app_;
-  forms::Form* form_ = nullptr;
+  app::App app_;
+  std::optional<app::Form> card_;
 };
 
 // Runs body on the loaded demo, turning the errors a load or a handler may
-// raise into a message. The event log is closed after the application has
+// raise into a message (a missing display is the caller's to handle). The event log is closed after the application has
 // unloaded, and a write it lost fails the run.
 template <typename Body>
-int Guarded(const Options& options, Body body) {
+int Guarded(const Options& options, app::Mode mode, Body body) {
   try {
     std::unique_ptr<demo::EventLog> log;
     if (options.eventLog) log = std::make_unique<demo::EventLog>(*options.eventLog);
     int status;
     {
-      DemoApp demo(log.get());
+      DemoApp demo(mode, log.get());
       status = body(demo);
     }
     if (log) log->Close();
     return status;
+  } catch (const win::DisplayUnavailable&) {
+    throw;
   } catch (const com::Error& e) {
     return Fail(std::to_string(e.number()) + " " + text::ToUtf8(e.description()));
   } catch (const std::exception& e) {
@@ -149,18 +137,17 @@ int Guarded(const Options& options, Body body) {
 }
 
 int RunScript(const Options& options) {
-  console::UseHeadlessEnvironment();
-  return Guarded(options, [&](DemoApp& demo) { return console::RunScriptFile(*options.script, std::cout, demo.App()); });
+  return Guarded(options, app::Mode::Script,
+                 [&](DemoApp& demo) { return demo.App().RunScript(*options.script, std::cout); });
 }
 
 // Without a display: the headless backend with the real fonts, a sample
 // customer typed in, and the picture written where the user is told.
 int RunHeadless(const Options& options) {
-  win::WindowSystem::Get().InstallBackend(std::make_unique<win::HeadlessBackend>());
-  return Guarded(options, [&](DemoApp& demo) {
-    demo::TypeSampleCustomer(demo.Form());
+  return Guarded(options, app::Mode::Headless, [&](DemoApp& demo) {
+    demo::TypeSampleCustomer(demo.Card());
     const std::filesystem::path picture = options.snapshot.value_or(kDefaultPicture);
-    gfx::WritePng(win::ComposeWindow(demo.Form().Hwnd()), picture);
+    demo.Card().Snapshot(picture);
     std::cout << "demo: the customer card is in " << std::filesystem::absolute(picture).string() << '\n';
     return 0;
   });
@@ -168,15 +155,11 @@ int RunHeadless(const Options& options) {
 
 int RunWindow(const Options& options) {
   try {
-    win::InstallSdlBackend();
+    return Guarded(options, app::Mode::Window, [](DemoApp& demo) { return demo.App().Run(); });
   } catch (const win::DisplayUnavailable& e) {
     std::cout << "demo: " << e.what() << "; running headless instead\n";
     return RunHeadless(options);
   }
-  return Guarded(options, [&](DemoApp& demo) {
-    win::RunEventLoop([&demo] { return demo.App().Ended(); });
-    return 0;
-  });
 }
 
 }  // namespace

@@ -38,9 +38,13 @@ set(KELVO_LIBRARY_HEADERS
   platform/win/window_system.h)
 
 # What a program built on the forms sees besides: the application and its
-# forms, the automation console, the program launcher, the SDL backend.
+# forms, the application API, the automation console, the program launcher,
+# the SDL backend.
 set(KELVO_PROGRAM_HEADERS
   ${KELVO_LIBRARY_HEADERS}
+  platform/app/app.h
+  platform/app/events.h
+  platform/app/values.h
   platform/base/environment.h
   platform/base/file_write.h
   platform/console/console.h

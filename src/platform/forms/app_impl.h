@@ -28,6 +28,8 @@ struct Application::Impl {
   void NotifyEvent(ControlSite& site, std::u16string_view event, std::span<com::Variant> args);
   void NotifyPropertyChanged(ControlSite& site, std::u16string_view property);
   void NotifyForm(FormImpl& form, std::u16string_view event);
+  // Whether the listeners and the form's code let the form unload.
+  bool QueryUnload(FormImpl& form, std::int16_t unloadMode);
 
   // Takes a form out of the application; destroyed once no delivery runs.
   void Unload(FormImpl& form, bool fireUnload);

@@ -47,6 +47,14 @@ void Application::Impl::NotifyForm(FormImpl& form, std::u16string_view event) {
   if (form.Handler() != nullptr && !form.DesignMode()) form.Handler()->OnFormEvent(form, event);
 }
 
+bool Application::Impl::QueryUnload(FormImpl& form, std::int16_t unloadMode) {
+  std::int16_t cancel = 0;
+  const std::vector<EventListener*> copy = listeners;
+  for (EventListener* l : copy) l->OnQueryUnload(form, cancel, unloadMode);
+  if (form.Handler() != nullptr && !form.DesignMode()) form.Handler()->OnQueryUnload(form, cancel, unloadMode);
+  return cancel == 0;
+}
+
 void Application::Impl::Unload(FormImpl& form, bool fireUnload) {
   Busy busy(*this);
   const auto it = std::find_if(forms.begin(), forms.end(), [&form](const auto& f) { return f.get() == &form; });
@@ -122,7 +130,10 @@ Form& Application::CreateForm(std::u16string_view name, const FormOptions& optio
   return form;
 }
 
-void Application::UnloadForm(Form& form) { impl_->Unload(AsImpl(form), true); }
+void Application::UnloadForm(Form& form) {
+  constexpr std::int16_t kFromCode = 1;
+  if (impl_->QueryUnload(AsImpl(form), kFromCode)) impl_->Unload(AsImpl(form), true);
+}
 
 Form* Application::FindForm(std::u16string_view name) const {
   for (const auto& f : impl_->forms) {

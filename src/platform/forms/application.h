@@ -67,6 +67,9 @@ class EventListener {
   // "Activate" and "Deactivate" (its window gained or lost activation),
   // "Resize" (client size changed), "Unload" (before its controls terminate).
   virtual void OnFormEvent(Form& /*form*/, std::u16string_view /*event*/) {}
+  // Before a form is closed by its close box (unloadMode 0) or unloaded by
+  // UnloadForm (1): a listener setting cancel to anything but 0 keeps it.
+  virtual void OnQueryUnload(Form& /*form*/, std::int16_t& /*cancel*/, std::int16_t /*unloadMode*/) {}
 };
 
 // The control class factory for in-process classes (the standard controls and
@@ -280,7 +283,8 @@ class Application {
 
   // A new empty form. Throws com::Error 5 when the name is taken.
   Form& CreateForm(std::u16string_view name, const FormOptions& options = {});
-  // Unloads a form: "Unload", controls terminated, windows destroyed.
+  // Unloads a form unless QueryUnload keeps it: "Unload", controls
+  // terminated, windows destroyed.
   void UnloadForm(Form& form);
   Form* FindForm(std::u16string_view name) const;
   Form* FormOf(win::HWND hwnd) const;  // the form owning this window or a window inside it

@@ -147,9 +147,11 @@ void FormImpl::OnMessage(const win::Message& m) {
     case Msg::Char:
       SwallowChar(m.a);
       break;
-    case Msg::Close:
-      app_.Unload(*this, true);
+    case Msg::Close: {
+      constexpr std::int16_t kFromCloseBox = 0;
+      if (app_.QueryUnload(*this, kFromCloseBox)) app_.Unload(*this, true);
       break;
+    }
     case Msg::SetFocus:
     case Msg::KillFocus:
     case Msg::Move:
