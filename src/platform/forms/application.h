@@ -46,6 +46,7 @@ namespace kelvo::forms {
 class Application;
 class Form;
 class Control;
+class FormDesigner;
 
 // A rectangle in twips: position relative to the form's client area (or to the
 // containing control) and outer size.
@@ -137,7 +138,7 @@ class Control {
   virtual bool Default() const = 0;
   virtual void SetDefault(bool value) = 0;  // at most one Default per form: setting one clears the other
   virtual bool Cancel() const = 0;
-  virtual void SetCancel(bool value) = 0;   // at most one Cancel per form
+  virtual void SetCancel(bool value) = 0;  // at most one Cancel per form
   virtual const std::u16string& Tag() const = 0;
   virtual void SetTag(std::u16string tag) = 0;
 
@@ -260,6 +261,8 @@ class Form {
   virtual void Select(Control* control) = 0;
   virtual void AddToSelection(Control& control) = 0;
   virtual std::vector<Control*> SelectedControls() const = 0;
+  // The form's designer when it is open for design, else nullptr.
+  virtual FormDesigner* Designer() const = 0;
 
  protected:
   Form() = default;
@@ -284,7 +287,7 @@ class Application {
   void UnloadForm(Form& form);
   Form* FindForm(std::u16string_view name) const;
   Form* FormOf(win::HWND hwnd) const;  // the form owning this window or a window inside it
-  std::vector<Form*> Forms() const;   // creation order
+  std::vector<Form*> Forms() const;    // creation order
 
   // The form commands act on (the console's current form), or nullptr.
   Form* CurrentForm() const;
@@ -302,6 +305,11 @@ class Application {
   // Writes a form: its properties, then each control's extender keys and
   // WriteProperties keys, nested as the controls are.
   void SaveFormFile(const Form& form, const std::filesystem::path& file) const;
+  // What SaveFormFile would write to file now (pictures from no file are
+  // still written beside it).
+  std::string FormFileText(const Form& form, const std::filesystem::path& file) const;
+  // Writes a form file's text as it is (com::Error 75 when it cannot).
+  void WriteFormFileText(const std::filesystem::path& file, const std::string& text) const;
 
   // Every listener sees every control's events and property changes.
   void AddListener(EventListener* listener);

@@ -75,6 +75,7 @@ FormImpl::FormImpl(Application::Impl& app, std::u16string name, const FormOption
   hwnd_ = Ws().Create(params);
   Ws().SurfaceOf(hwnd_).SetBackColor(backColor_);
   object_ = com::MakeObject<FormObject>(*this);
+  if (design_) designer_ = std::make_unique<FormDesigner>(*this);
 }
 
 FormImpl::~FormImpl() {
@@ -142,22 +143,27 @@ void FormImpl::OnMessage(const win::Message& m) {
       HandleAccessKey(m.a);
       break;
     case Msg::KeyDown:
-      if (!design_) HandleKeyDown(nullptr, m.a, m.b);
+      if (designer_)
+        designer_->KeyDown(m.a, m.b);
+      else
+        HandleKeyDown(nullptr, m.a, m.b);
       break;
     case Msg::Char:
       SwallowChar(m.a);
       break;
     case Msg::Close:
-      app_.Unload(*this, true);
+      if (!designer_ || designer_->QueryClose()) app_.Unload(*this, true);
+      break;
+    case Msg::MouseDown:
+    case Msg::MouseMove:
+    case Msg::MouseUp:
+      if (designer_) designer_->OnWindowMouse(nullptr, m);
       break;
     case Msg::SetFocus:
     case Msg::KillFocus:
     case Msg::Move:
     case Msg::Enable:
     case Msg::KeyUp:
-    case Msg::MouseDown:
-    case Msg::MouseUp:
-    case Msg::MouseMove:
     case Msg::DblClick:
     case Msg::CaptureLost:
     case Msg::Paint:
@@ -214,8 +220,8 @@ void FormImpl::CheckName(std::u16string_view name, std::optional<int> index) con
     if (!com::NamesEqual(s->Name(), name)) continue;
     // A control array keeps its elements apart by index; a plain name is used once.
     if (!s->Index() || !index || *s->Index() == *index) {
-      throw com::Error(com::err::kInvalidCall, u"The name " + std::u16string(name) + u" is already used on form " +
-                                                   name_);
+      throw com::Error(com::err::kInvalidCall,
+                       u"The name " + std::u16string(name) + u" is already used on form " + name_);
     }
   }
   if (index && (*index < 0 || *index > 32767)) throw com::Error(com::err::kInvalidCall, u"Invalid control index");
@@ -227,8 +233,8 @@ ControlSite& FormImpl::CreateControl(std::u16string_view progid, std::u16string_
   Busy busy(app_);
   CheckName(name, index);
   ControlObject made = CreateControlObject(progid);
-  sites_.push_back(std::make_unique<ControlSite>(*this, container, std::u16string(progid), std::u16string(name),
-                                                 index, std::move(made.control), rect));
+  sites_.push_back(std::make_unique<ControlSite>(*this, container, std::u16string(progid), std::u16string(name), index,
+                                                 std::move(made.control), rect));
   ControlSite& site = *sites_.back();
   tabOrder_.push_back(&site);
   try {

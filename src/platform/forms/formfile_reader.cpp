@@ -204,8 +204,8 @@ class Parser {
     for (;;) {
       const int line = NextLine();
       if (line == 0) {
-        Fail(LastLine(), "expected EndProperty of " + text::ToUtf8(key) + " (opened at line " +
-                                std::to_string(openLine) + ")");
+        Fail(LastLine(),
+             "expected EndProperty of " + text::ToUtf8(key) + " (opened at line " + std::to_string(openLine) + ")");
       }
       try {
         LineScanner s(Current());
@@ -246,8 +246,9 @@ class Parser {
     } else if (Is(key, "Weight")) {
       desc.bold = value.ToLong() >= 550;
     } else if (!Is(key, "Charset")) {
-      throw ScanError("expected a font property (Name, Size, Bold, Italic, Underline, Strikethrough, Weight, "
-                      "Charset)");
+      throw ScanError(
+          "expected a font property (Name, Size, Bold, Italic, Underline, Strikethrough, Weight, "
+          "Charset)");
     }
   }
 
@@ -265,8 +266,7 @@ FormFileError::FormFileError(const std::string& file, int line, const std::strin
       file_(file),
       line_(line) {}
 
-FormValueError::FormValueError(const com::Error& error, const std::string& file, int line,
-                               std::u16string_view property)
+FormValueError::FormValueError(const com::Error& error, const std::string& file, int line, std::u16string_view property)
     : com::Error(error.number(), text::FromUtf8(file + ":" + std::to_string(line) + ": ") + std::u16string(property) +
                                      u": " + error.description()),
       message_(text::ToUtf8(description()) + " (" + std::to_string(error.number()) + ")") {}
@@ -279,6 +279,10 @@ FormDesc ParseFormFile(std::string_view text, const std::string& fileName, const
 // Any file that reads as text will do (a pipe, a device): what it gives is
 // read up to one byte past the limit.
 FormDesc ReadFormFile(const std::filesystem::path& file) {
+  return ParseFormFile(ReadFormFileText(file), file.string(), file.parent_path());
+}
+
+std::string ReadFormFileText(const std::filesystem::path& file) {
   const std::string name = file.string();
   std::error_code ec;
   if (std::filesystem::is_directory(file, ec)) throw FormFileError(name, 0, "cannot read the file: it is a directory");
@@ -290,7 +294,7 @@ FormDesc ReadFormFile(const std::filesystem::path& file) {
     content.append(chunk, static_cast<std::size_t>(in.gcount()));
   }
   if (in.bad()) throw FormFileError(name, 0, "cannot read the file");
-  return ParseFormFile(content, name, file.parent_path());
+  return content;
 }
 
 }  // namespace kelvo::forms
