@@ -82,10 +82,14 @@ void ApplyNumberFormat(NumberEditState& s) {
 }
 
 double ParseNumberText(const NumberEditState& s, std::u16string_view text) {
-  const int p = Position(text, s.DecSepChar);
+  return ParseNumberPrefix(text, s.DecSepChar);
+}
+
+double ParseNumberPrefix(std::u16string_view text, std::u16string_view point) {
+  const int p = Position(text, point);
   if (p == 0) return NumericPrefix(text);
   std::u16string number = Left(text, p - 1);
-  const std::u16string decimals = Mid(text, p + static_cast<int>(s.DecSepChar.size()), static_cast<int>(text.size()));
+  const std::u16string decimals = Mid(text, p + static_cast<int>(point.size()), static_cast<int>(text.size()));
   if (!decimals.empty()) number += u"." + decimals;
   return NumericPrefix(number);
 }

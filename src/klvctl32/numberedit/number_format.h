@@ -24,6 +24,9 @@ void ApplyNumberFormat(NumberEditState& s);
 // ignored, reading stops at the first other character, and an empty,
 // non-numeric or overflowing prefix gives 0.
 double ParseNumberText(const NumberEditState& s, std::u16string_view text);
+// The same with point read as the decimal point; without point in the text,
+// "." is.
+double ParseNumberPrefix(std::u16string_view text, std::u16string_view point);
 
 // Takes a string with "." as point (cut to DecMaxLength decimals, never
 // rounded), completes it, and returns the text it leaves in Text.

@@ -19,8 +19,11 @@
 #include "klvctl32/host/enginer_typeinfo.h"
 #include "klvctl32/numberedit/numberedit.h"
 #include "klvctl32/numberedit/numberedit_typeinfo.h"
+#include "klvctl32/pages/ppgbuttons.h"
 #include "klvctl32/pages/ppgbuttons_typeinfo.h"
+#include "klvctl32/pages/ppgnumberedit.h"
 #include "klvctl32/pages/ppgnumberedit_typeinfo.h"
+#include "klvctl32/pages/ppgtextedit.h"
 #include "klvctl32/pages/ppgtextedit_typeinfo.h"
 #include "klvctl32/textedit/textedit.h"
 #include "klvctl32/textedit/textedit_typeinfo.h"
@@ -40,9 +43,9 @@ constexpr CatalogueEntry kCatalogue[] = {
     {&KelvoLine3DInfo, &NewClassFactory<KelvoLine3D>},
     {&KelvoCopyFileInfo, &NewClassFactory<KelvoCopyFile>},
     {&KelvoEnginerInfo, &NewClassFactory<KelvoEnginer>},
-    {&ppgTextEditInfo, nullptr},
-    {&ppgNumberEditInfo, nullptr},
-    {&ppgButtonsInfo, nullptr},
+    {&ppgTextEditInfo, &NewClassFactory<TextEditPage>},
+    {&ppgNumberEditInfo, &NewClassFactory<NumberEditPage>},
+    {&ppgButtonsInfo, &NewClassFactory<ButtonsPage>},
 };
 
 }  // namespace

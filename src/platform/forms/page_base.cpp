@@ -20,6 +20,13 @@ PageField Field(PageFieldKind kind, std::u16string_view name, const PageRect& at
 
 PageBase::PageBase(const com::CoClassInfo& info, std::u16string caption) : info_(info), caption_(std::move(caption)) {}
 
+PageBase::PageBase(com::ModuleCounter& module, const com::CoClassInfo& info, std::u16string caption)
+    : Object(module), info_(info), caption_(std::move(caption)) {}
+
+com::Variant PageBase::Invoke(std::u16string_view, com::InvokeKind, std::span<com::Variant>) {
+  throw com::Error(com::err::kNoSuchMember);
+}
+
 void PageBase::Create(win::HWND, IPropertyPageSite* site) {
   site_ = site;
   site_->SetFieldEvents(this);

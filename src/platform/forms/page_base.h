@@ -3,7 +3,8 @@
 // the site and the selected controls, lays out fields, reads and writes them
 // and the selected controls by member name, and marks the page changed on
 // every field's Click or Change (a page overrides FieldClick or FieldChange to
-// do more).
+// do more). A page is also a dispatch object publishing its class's default
+// interface, which has no members, so a class factory can hand it out.
 //
 //   class MyPage final : public forms::PageBase {
 //    public:
@@ -28,9 +29,15 @@
 
 namespace kelvo::forms {
 
-class PageBase : public com::Object<IPropertyPage>, public IPageFieldEvents {
+class PageBase : public com::Object<IPropertyPage, com::IDispatch>, public IPageFieldEvents {
  public:
   PageBase(const com::CoClassInfo& info, std::u16string caption);
+  // A page of a server library, counted as one of its live objects.
+  PageBase(com::ModuleCounter& module, const com::CoClassInfo& info, std::u16string caption);
+
+  const com::InterfaceInfo* GetTypeInfo() override { return info_.defaultInterface; }
+  // The page has no members of its own: com::Error 438.
+  com::Variant Invoke(std::u16string_view name, com::InvokeKind kind, std::span<com::Variant> args) override;
 
   const com::CoClassInfo& ClassInfo() const override { return info_; }
   std::u16string Caption() const override { return caption_; }

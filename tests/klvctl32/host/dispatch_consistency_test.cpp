@@ -15,6 +15,9 @@
 #include "klvctl32/decor/tbseparator/tbseparator.h"
 #include "klvctl32/host/enginer.h"
 #include "klvctl32/numberedit/numberedit.h"
+#include "klvctl32/pages/ppgbuttons.h"
+#include "klvctl32/pages/ppgnumberedit.h"
+#include "klvctl32/pages/ppgtextedit.h"
 #include "klvctl32/server/catalogue.h"
 #include "klvctl32/textedit/textedit.h"
 #include "platform/base/text.h"
@@ -107,11 +110,26 @@ TEST(DispatchConsistency, ActiveCommand) { ExpectConsistent<KelvoActiveCommand>(
 TEST(DispatchConsistency, TBButton) { ExpectConsistent<KelvoTBButton>(); }
 TEST(DispatchConsistency, CopyFile) { ExpectConsistent<KelvoCopyFile>(); }
 
+// A page publishes its memberless interface and answers no name.
+template <class T>
+void ExpectMemberlessPage() {
+  const com::ComPtr<T> page = com::MakeObject<T>();
+  EXPECT_EQ(page->GetTypeInfo(), page->ClassInfo().defaultInterface);
+  EXPECT_THROW(page->Invoke(u"Caption", com::InvokeKind::Get, {}), com::Error);
+}
+
+TEST(DispatchConsistency, Pages) {
+  ExpectMemberlessPage<TextEditPage>();
+  ExpectMemberlessPage<NumberEditPage>();
+  ExpectMemberlessPage<ButtonsPage>();
+}
+
 // A class that gains a factory must be added above.
 TEST(DispatchConsistency, CoversEveryClassWithAFactory) {
   const std::set<std::u16string> checked{u"KelvoPanel3D",  u"KelvoLine3D",     u"KelvoTBBar",   u"KelvoTBSeparator",
                                          u"KelvoTextEdit", u"KelvoNumberEdit", u"KelvoEnginer", u"KelvoActiveCommand",
-                                         u"KelvoTBButton", u"KelvoCopyFile"};
+                                         u"KelvoTBButton", u"KelvoCopyFile",   u"ppgTextEdit",  u"ppgNumberEdit",
+                                         u"ppgButtons"};
   for (const CatalogueEntry& entry : Catalogue()) {
     if (entry.makeFactory == nullptr) continue;
     EXPECT_TRUE(checked.contains(entry.info().name)) << text::ToUtf8(entry.info().name);

@@ -11,10 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/base/text.h"
 #include "platform/com/classfactory.h"
 #include "platform/com/registry.h"
 #include "platform/forms/control.h"
 #include "platform/forms/interface_ids.h"
+#include "platform/forms/property_page.h"
 #include "support/temp_dir.h"
 
 namespace kelvo::klvctl32 {
@@ -104,9 +106,8 @@ TEST_F(EntryPoints, CorruptRegistryIsRefusedAndLeftUntouched) {
 
 TEST_F(EntryPoints, BuiltClassesHaveAFactory) {
   ASSERT_EQ(lib.Register(), com::S_OK);
-  for (const char* progid :
-       {"KLVCTL32.KelvoPanel3D", "KLVCTL32.KelvoLine3D", "KLVCTL32.KelvoTBBar", "KLVCTL32.KelvoTBSeparator",
-        "KLVCTL32.KelvoTextEdit", "KLVCTL32.KelvoEnginer"}) {
+  for (const char* progid : {"KLVCTL32.KelvoPanel3D", "KLVCTL32.KelvoLine3D", "KLVCTL32.KelvoTBBar",
+                             "KLVCTL32.KelvoTBSeparator", "KLVCTL32.KelvoTextEdit", "KLVCTL32.KelvoEnginer"}) {
     SCOPED_TRACE(progid);
     void* out = nullptr;
     ASSERT_EQ(lib.GetClassObject(RegisteredClsid(progid), com::IID_IClassFactory, &out), com::S_OK);
@@ -118,12 +119,24 @@ TEST_F(EntryPoints, BuiltClassesHaveAFactory) {
   }
 }
 
-TEST_F(EntryPoints, ClassesNotBuiltAndUnknownClassesAreNotAvailable) {
+TEST_F(EntryPoints, PropertyPagesHaveAFactory) {
+  ASSERT_EQ(lib.Register(), com::S_OK);
+  for (const char* progid : {"KLVCTL32.ppgTextEdit", "KLVCTL32.ppgNumberEdit", "KLVCTL32.ppgButtons"}) {
+    SCOPED_TRACE(progid);
+    void* out = nullptr;
+    ASSERT_EQ(lib.GetClassObject(RegisteredClsid(progid), com::IID_IClassFactory, &out), com::S_OK);
+    const auto factory = com::ComPtr<com::IClassFactory>::Adopt(static_cast<com::IClassFactory*>(out));
+    void* object = nullptr;
+    ASSERT_EQ(factory->CreateInstance(nullptr, forms::IID_IPropertyPage, &object), com::S_OK);
+    const auto page = com::ComPtr<forms::IPropertyPage>::Adopt(static_cast<forms::IPropertyPage*>(object));
+    EXPECT_EQ("KLVCTL32." + text::ToUtf8(page->ClassInfo().name), progid);
+    EXPECT_EQ(page->Caption(), u"General");
+  }
+}
+
+TEST_F(EntryPoints, UnknownClassesAreNotAvailable) {
   ASSERT_EQ(lib.Register(), com::S_OK);
   void* out = &out;
-  EXPECT_EQ(lib.GetClassObject(RegisteredClsid("KLVCTL32.ppgTextEdit"), com::IID_IClassFactory, &out),
-            com::CLASS_E_CLASSNOTAVAILABLE);
-  EXPECT_EQ(out, nullptr);
   EXPECT_EQ(
       lib.GetClassObject(*com::GUID::Parse("{11111111-2222-3333-4444-555555555555}"), com::IID_IClassFactory, &out),
       com::CLASS_E_CLASSNOTAVAILABLE);

@@ -204,7 +204,8 @@ TEST(Catalogue, TheBuiltClassesHaveFactories) {
   }
   EXPECT_EQ(built, (std::vector<std::u16string>{u"KelvoNumberEdit", u"KelvoTextEdit", u"KelvoActiveCommand",
                                                 u"KelvoTBButton", u"KelvoTBBar", u"KelvoTBSeparator", u"KelvoPanel3D",
-                                                u"KelvoLine3D", u"KelvoCopyFile", u"KelvoEnginer"}));
+                                                u"KelvoLine3D", u"KelvoCopyFile", u"KelvoEnginer", u"ppgTextEdit",
+                                                u"ppgNumberEdit", u"ppgButtons"}));
   for (const CatalogueEntry& entry : Catalogue()) EXPECT_EQ(FindCatalogueEntry(entry.info().clsid), &entry);
   EXPECT_EQ(FindCatalogueEntry(TypeLibrary().libid), nullptr);
 }
