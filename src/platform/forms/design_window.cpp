@@ -15,6 +15,7 @@ win::WindowSystem& Ws() { return win::WindowSystem::Get(); }
 constexpr int kRowHeight = 22;
 constexpr int kToolboxWidth = 170;
 constexpr int kGap = 8;
+constexpr int kSheetGap = 40;  // room for the form's frame and the sheet's title bar
 constexpr int kBitmapLeft = 4;
 constexpr int kTextLeft = 26;
 constexpr gfx::Rgb kFace{192, 192, 192};
@@ -34,14 +35,14 @@ FormDesigner& DesignerOf(const Form& form) {
 
 }  // namespace
 
-DesignWindow::DesignWindow(Form& form) : form_(form) {
+DesignWindow::DesignWindow(Form& form) : app_(form.App()), form_(form), formName_(form.Name()) {
   DesignerOf(form).SetPropertiesHandler([this] { OpenSheet(); });
   CreateToolbox();
 }
 
 DesignWindow::~DesignWindow() {
   sheet_.reset();
-  if (FormDesigner* designer = form_.Designer()) designer->SetPropertiesHandler(nullptr);
+  if (app_.FindForm(formName_) == &form_) form_.Designer()->SetPropertiesHandler(nullptr);
   if (Ws().IsWindow(toolbox_)) Ws().Destroy(toolbox_);
 }
 
@@ -50,7 +51,9 @@ void DesignWindow::OpenSheet() {
   // A sheet closed by its own button is gone by now: its Click has returned.
   sheet_.reset();
   try {
-    sheet_ = std::make_unique<PropertySheet>(form_);
+    // Below the form, clear of it and of the toolbox.
+    const win::RECT formRect = Ws().ScreenRect(form_.Hwnd());
+    sheet_ = std::make_unique<PropertySheet>(form_, win::POINT{formRect.left, formRect.bottom + kSheetGap});
   } catch (const com::Error& e) {
     Ws().MessageBox(form_.Hwnd(), e.description(), form_.Caption(), win::MsgBoxButtons::OK, win::MsgBoxIcon::Stop);
     return;

@@ -14,7 +14,8 @@ namespace kelvo::forms {
 
 class DesignWindow {
  public:
-  // form must be open for design (com::Error 5 otherwise).
+  // form must be open for design (com::Error 5 otherwise); it may be
+  // unloaded before the window goes.
   explicit DesignWindow(Form& form);
   ~DesignWindow();
   DesignWindow(const DesignWindow&) = delete;
@@ -30,7 +31,9 @@ class DesignWindow {
   void PaintToolbox();
   void OnToolboxMessage(const win::Message& m);
 
+  Application& app_;
   Form& form_;
+  std::u16string formName_;
   std::vector<Tool> tools_;
   win::HWND toolbox_ = 0;
   std::unique_ptr<PropertySheet> sheet_;

@@ -59,15 +59,14 @@ com::ComPtr<IPropertyPage> CreatePage(std::u16string_view progid) {
   return page;
 }
 
-// A name for the page's form that no other form has.
-std::u16string AreaName(const Application& app) {
+}  // namespace
+
+std::u16string NumberedName(std::u16string_view base, const std::function<bool(std::u16string_view)>& taken) {
   for (int n = 1;; ++n) {
-    std::u16string name = u"PropertyPage" + text::FromUtf8(std::to_string(n));
-    if (app.FindForm(name) == nullptr) return name;
+    std::u16string name = std::u16string(base) + text::FromUtf8(std::to_string(n));
+    if (!taken(name)) return name;
   }
 }
-
-}  // namespace
 
 void RegisterPropertyPageClass(std::u16string progid, PropertyPageFactory factory) {
   PageClasses()[text::UpperAnsi(progid)] = std::move(factory);
@@ -99,7 +98,8 @@ PropertyPageFrame::PropertyPageFrame(Application& app, std::u16string_view progi
     impl_->window = ws.Create(params);
   }
   try {
-    impl_->areaName = AreaName(app);
+    impl_->areaName =
+        NumberedName(u"PropertyPage", [&app](std::u16string_view n) { return app.FindForm(n) != nullptr; });
     FormOptions options;
     options.kind = FormKind::Embedded;
     options.parent = host != 0 ? host : impl_->window;

@@ -13,6 +13,10 @@
 
 namespace kelvo::forms {
 
+// base followed by the lowest number from 1 that makes a name not taken
+// ("KelvoTextEdit1", "PropertySheet2").
+std::u16string NumberedName(std::u16string_view base, const std::function<bool(std::u16string_view)>& taken);
+
 using PropertyPageFactory = std::function<com::ComPtr<IPropertyPage>()>;
 // Registers an in-process property page class under its ProgID; every other
 // ProgID is created through the registry and asked for IID_IPropertyPage.

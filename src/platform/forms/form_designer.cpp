@@ -7,6 +7,7 @@
 
 #include "platform/base/text.h"
 #include "platform/com/error.h"
+#include "platform/forms/designer.h"
 #include "platform/win/window_system.h"
 
 namespace kelvo::forms {
@@ -64,6 +65,8 @@ void FormDesigner::OnWindowMouse(Control* hit, const win::Message& m) {
     case win::Msg::MouseDown:
       if (m.a != kLeftButton) return;
       MouseDown(at, m.b, hit);
+      // The designer's keys (arrows, Delete, Ctrl+S) go to the form from now on.
+      if (Ws().Focus() != form_.Hwnd()) Ws().SetFocus(form_.Hwnd());
       Ws().SetCapture(form_.Hwnd());
       break;
     case win::Msg::MouseMove:
@@ -235,11 +238,8 @@ void FormDesigner::DeleteSelection() {
 
 std::u16string FormDesigner::FreeName(std::u16string_view progid) const {
   const std::size_t dot = progid.rfind(u'.');
-  const std::u16string base(dot == std::u16string_view::npos ? progid : progid.substr(dot + 1));
-  for (int n = 1;; ++n) {
-    std::u16string name = base + text::FromUtf8(std::to_string(n));
-    if (form_.Find(name) == nullptr) return name;
-  }
+  return NumberedName(dot == std::u16string_view::npos ? progid : progid.substr(dot + 1),
+                      [this](std::u16string_view n) { return form_.Find(n) != nullptr; });
 }
 
 Control& FormDesigner::Place(std::u16string_view progid, win::POINT at) {

@@ -35,13 +35,6 @@ void Let(const Control& control, std::u16string_view member, com::Variant value)
   control.Extender()->Invoke(member, com::InvokeKind::Let, args);
 }
 
-std::u16string FreeSheetName(const Application& app) {
-  for (int n = 1;; ++n) {
-    std::u16string name = u"PropertySheet" + text::FromUtf8(std::to_string(n));
-    if (app.FindForm(name) == nullptr) return name;
-  }
-}
-
 TwipsRect PixelRect(int left, int top, int width, int height) {
   const double tx = Ws().TwipsPerPixelX(), ty = Ws().TwipsPerPixelY();
   return {left * tx, top * ty, width * tx, height * ty};
@@ -49,19 +42,21 @@ TwipsRect PixelRect(int left, int top, int width, int height) {
 
 }  // namespace
 
-PropertySheet::PropertySheet(Form& designed) : designed_(designed) {
+PropertySheet::PropertySheet(Form& designed, win::POINT origin)
+    : app_(designed.App()), designed_(&designed), designedName_(designed.Name()) {
   const std::vector<Control*> selected = designed.SelectedControls();
   if (selected.empty()) throw com::Error(com::err::kInvalidCall, u"No control is selected");
   const std::vector<com::CLSID>& classes = selected.front()->ClassInfo().propertyPages;
   if (classes.empty()) {
     throw com::Error(com::err::kInvalidCall, selected.front()->Name() + u" has no property pages");
   }
-  Application& app = designed.App();
+  Application& app = app_;
   Form* current = app.CurrentForm();
-  sheetName_ = FreeSheetName(app);
+  sheetName_ = NumberedName(u"PropertySheet", [&app](std::u16string_view n) { return app.FindForm(n) != nullptr; });
   FormOptions options;
   options.clientWidth = static_cast<double>(kClientWidth) * Ws().TwipsPerPixelX();
   options.clientHeight = static_cast<double>(kClientHeight) * Ws().TwipsPerPixelY();
+  options.origin = origin;
   options.caption = u"Property Pages - " + selected.front()->Name();
   sheet_ = &app.CreateForm(sheetName_, options);
   try {
@@ -94,11 +89,13 @@ PropertySheet::PropertySheet(Form& designed) : designed_(designed) {
 PropertySheet::~PropertySheet() {
   // The pages' forms live in the sheet's window: they go first.
   pages_.clear();
-  if (Form* sheet = designed_.App().FindForm(sheetName_); sheet != nullptr && sheet == sheet_) {
+  if (Form* sheet = app_.FindForm(sheetName_); sheet != nullptr && sheet == sheet_) {
     sheet->SetHandler(nullptr);
-    designed_.App().UnloadForm(*sheet);
+    app_.UnloadForm(*sheet);
   }
 }
+
+Form* PropertySheet::Designed() const { return app_.FindForm(designedName_) == designed_ ? designed_ : nullptr; }
 
 void PropertySheet::AddTab(int index, const std::u16string& caption) {
   Control& tab = sheet_->AddControl(
@@ -148,6 +145,12 @@ void PropertySheet::UpdateButtons() {
 }
 
 void PropertySheet::Apply() {
+  Form* designed = Designed();
+  // The selected controls went with their form: nothing to apply to.
+  if (designed == nullptr) {
+    Close();
+    return;
+  }
   bool applied = false;
   for (const auto& page : pages_) {
     if (!page->Changed()) continue;
@@ -155,7 +158,7 @@ void PropertySheet::Apply() {
     applied = true;
   }
   if (applied) {
-    if (FormDesigner* designer = designed_.Designer()) designer->MarkChanged();
+    if (FormDesigner* designer = designed->Designer()) designer->MarkChanged();
   }
   UpdateButtons();
 }

@@ -17,9 +17,10 @@ namespace kelvo::forms {
 
 class PropertySheet final : private EventListener {
  public:
-  // Opens the sheet for form's selection as a window of its own; com::Error 5
-  // when nothing is selected or the class lists no page.
-  explicit PropertySheet(Form& designed);
+  // Opens the sheet for form's selection as a window of its own, its client
+  // area at a screen point; com::Error 5 when nothing is selected or the class
+  // lists no page.
+  explicit PropertySheet(Form& designed, win::POINT origin = {});
   ~PropertySheet() override;
   PropertySheet(const PropertySheet&) = delete;
   PropertySheet& operator=(const PropertySheet&) = delete;
@@ -44,8 +45,12 @@ class PropertySheet final : private EventListener {
   void AddTab(int index, const std::u16string& caption);
   void UpdateButtons();
   void Close();
+  // The designed form, or nullptr once it is unloaded.
+  Form* Designed() const;
 
-  Form& designed_;
+  Application& app_;
+  Form* designed_;
+  std::u16string designedName_;
   Form* sheet_ = nullptr;
   std::u16string sheetName_;
   std::vector<std::unique_ptr<PropertyPageFrame>> pages_;
