@@ -43,8 +43,7 @@ class LibraryTable {
     const std::string key = CanonicalName(path);
     const std::scoped_lock lock(mutex_);
     if (const auto it = libraries_.find(key); it != libraries_.end()) return it->second;
-    if (const auto fault = LibraryFileFault(path))
-      CantCreate(subject, ": cannot load " + path.string() + ": " + *fault);
+    if (const auto fault = LibraryFileFault(path)) CantCreate(subject, ": cannot load " + path.string() + ": " + *fault);
     void* handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle == nullptr) {
       const char* why = ::dlerror();
@@ -117,7 +116,8 @@ std::optional<CLSID> LookUpProgId(const RegistryTree& tree, std::string_view pro
 
 // The server file registered for a class; relative paths are in the system directory.
 std::filesystem::path ServerPath(const RegistryTree& tree, const CLSID& clsid, const std::string& subject) {
-  const auto value = tree.GetValue(std::string(kClassesRoot) + "CLSID\\" + clsid.ToString() + "\\InprocServer32", "");
+  const auto value =
+      tree.GetValue(std::string(kClassesRoot) + "CLSID\\" + clsid.ToString() + "\\InprocServer32", "");
   if (!value || value->kind != RegValue::Kind::String || value->text.empty()) {
     CantCreate(subject, " is not registered");
   }

@@ -64,12 +64,8 @@ struct TwipsBox {
 namespace cmd {
 
 // Environment and forms.
-struct Dpi {
-  int dpi = 96;
-};
-struct Decimal {
-  char16_t separator = u'.';
-};
+struct Dpi { int dpi = 96; };
+struct Decimal { char16_t separator = u'.'; };
 struct NewForm {
   bool mdiFrame = false;
   std::u16string name;
@@ -82,16 +78,9 @@ struct NewChild {
   std::u16string frame;
   std::optional<std::pair<double, double>> size;
 };
-struct Use {
-  std::u16string form;
-};
-struct Load {
-  std::u16string path;
-  bool design = false;
-};
-struct Save {
-  std::u16string path;
-};
+struct Use { std::u16string form; };
+struct Load { std::u16string path; bool design = false; };
+struct Save { std::u16string path; };
 struct Place {
   bool loaded = false;  // `read` (ReadProperties) rather than `add` (InitProperties)
   std::u16string progid;
@@ -99,63 +88,28 @@ struct Place {
   TwipsBox rect;
   std::vector<KeyValue> keys;
 };
-struct Remove {
-  ControlRef control;
-};
+struct Remove { ControlRef control; };
 
 // Properties, methods, events.
-struct Let {
-  MemberRef member;
-  Literal value;
-};
+struct Let { MemberRef member; Literal value; };
 struct SetFont {
   MemberRef member;
   std::u16string name;
   double size = 0;
   bool bold = false, italic = false, underline = false;
 };
-struct SetPicture {
-  MemberRef member;
-  std::u16string path;
-};
-struct SetNothing {
-  MemberRef member;
-};
-struct Call {
-  MemberRef member;
-  std::vector<Literal> args;
-};
-struct On {
-  MemberRef event;
-  std::vector<KeyValue> args;
-};
-struct Off {
-  MemberRef event;
-};
+struct SetPicture { MemberRef member; std::u16string path; };
+struct SetNothing { MemberRef member; };
+struct Call { MemberRef member; std::vector<Literal> args; };
+struct On { MemberRef event; std::vector<KeyValue> args; };
+struct Off { MemberRef event; };
 
 // Input.
-struct Focus {
-  ControlRef control;
-};
-struct KeyUpDown {
-  bool up = false;
-  ControlRef control;
-  std::int16_t code = 0;
-  std::int16_t shift = 0;
-};
-struct KeyPress {
-  ControlRef control;
-  std::int16_t code = 0;
-};
-struct Type {
-  ControlRef control;
-  std::u16string text;
-};
-struct Keystroke {
-  ControlRef control;
-  std::int16_t code = 0;
-  std::int16_t shift = 0;
-};
+struct Focus { ControlRef control; };
+struct KeyUpDown { bool up = false; ControlRef control; std::int16_t code = 0; std::int16_t shift = 0; };
+struct KeyPress { ControlRef control; std::int16_t code = 0; };
+struct Type { ControlRef control; std::u16string text; };
+struct Keystroke { ControlRef control; std::int16_t code = 0; std::int16_t shift = 0; };
 struct Mouse {
   enum class Kind : std::uint8_t { Down, Move, Up };
   Kind kind = Kind::Down;
@@ -163,62 +117,27 @@ struct Mouse {
   std::int16_t button = 0, shift = 0;
   double x = 0, y = 0;
 };
-struct Click {
-  bool doubleClick = false;
-  ControlRef control;
-};
-struct AccessKey {
-  ControlRef control;
-  std::int16_t code = 0;
-};
-struct Cursor {
-  std::optional<ControlRef> control;
-  int x = 0, y = 0;
-};
-struct Activate {
-  std::optional<std::u16string> form;
-};  // none: another application
-struct Tick {
-  std::uint64_t ms = 175;
-};
-struct SetClipboard {
-  std::u16string text;
-};
-struct MenuAnswer {
-  int index = -1;
-};
+struct Click { bool doubleClick = false; ControlRef control; };
+struct AccessKey { ControlRef control; std::int16_t code = 0; };
+struct Cursor { std::optional<ControlRef> control; int x = 0, y = 0; };
+struct Activate { std::optional<std::u16string> form; };  // none: another application
+struct Tick { std::uint64_t ms = 175; };
+struct SetClipboard { std::u16string text; };
+struct MenuAnswer { int index = -1; };
 enum class BoxAnswer : std::uint8_t { OK, Cancel, Yes, No };
-struct MsgBoxAnswer {
-  BoxAnswer answer = BoxAnswer::OK;
-};
-struct Snapshot {
-  ControlRef control;
-  std::u16string path;
-};
+struct MsgBoxAnswer { BoxAnswer answer = BoxAnswer::OK; };
+struct Snapshot { ControlRef control; std::u16string path; };
 
 // Property pages.
-struct PageOpen {
-  std::u16string progid;
-  std::vector<ControlRef> controls;
-};
-struct PageLet {
-  std::u16string field;
-  Literal value;
-};
-struct PageClick {
-  std::u16string field;
-};
+struct PageOpen { std::u16string progid; std::vector<ControlRef> controls; };
+struct PageLet { std::u16string field; Literal value; };
+struct PageClick { std::u16string field; };
 struct PageApply {};
 
 // The designer of the current form.
-struct DesignPlace {
-  std::u16string progid;
-  double x = 0, y = 0;
-};
+struct DesignPlace { std::u16string progid; double x = 0, y = 0; };
 struct DesignSheet {};
-struct DesignTab {
-  std::u16string caption;
-};
+struct DesignTab { std::u16string caption; };
 struct DesignButton {
   enum class Kind : std::uint8_t { Ok, Cancel, Apply };
   Kind kind = Kind::Ok;
@@ -226,31 +145,11 @@ struct DesignButton {
 struct DesignClose {};
 
 // Queries (`call` is one too).
-struct Get {
-  MemberRef member;
-};
+struct Get { MemberRef member; };
 struct Simple {
   enum class Kind : std::uint8_t {
-    Args,
-    Events,
-    Beeps,
-    Clipboard,
-    Changed,
-    Caret,
-    Focus,
-    Capture,
-    Active,
-    Tip,
-    Menu,
-    MsgBox,
-    PageChanged,
-    Shell,
-    Ended,
-    Pointer,
-    DesignSelection,
-    DesignChanged,
-    DesignTabs,
-    DesignToolbox,
+    Args, Events, Beeps, Clipboard, Changed, Caret, Focus, Capture, Active, Tip, Menu, MsgBox,
+    PageChanged, Shell, Ended, Pointer, DesignSelection, DesignChanged, DesignTabs, DesignToolbox,
   };
   Kind kind = Kind::Args;
 };
@@ -259,13 +158,8 @@ struct OfControl {
   Kind kind = Kind::Bag;
   ControlRef control;
 };
-struct Pixel {
-  ControlRef control;
-  int x = 0, y = 0;
-};
-struct PageField {
-  std::u16string field;
-};
+struct Pixel { ControlRef control; int x = 0, y = 0; };
+struct PageField { std::u16string field; };
 
 }  // namespace cmd
 
@@ -282,9 +176,9 @@ using Statement =
 bool IsQuery(const Statement& statement);
 
 struct Expectation {
-  bool error = false;       // `expect error COMMAND = NUMBER`
-  std::string text;         // the expected value, exactly as written after " = "
-  std::int32_t number = 0;  // the expected error number
+  bool error = false;          // `expect error COMMAND = NUMBER`
+  std::string text;            // the expected value, exactly as written after " = "
+  std::int32_t number = 0;     // the expected error number
 };
 
 struct ScriptLine {

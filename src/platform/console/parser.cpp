@@ -144,9 +144,7 @@ std::pair<double, double> Size(Words& w) {
   return {width, height};
 }
 
-bool StartsNumber(const Words& w) {
-  return !w.AtEnd() && w.Peek().IsBare() && LiteralFromText(w.Peek().bare).has_value();
-}
+bool StartsNumber(const Words& w) { return !w.AtEnd() && w.Peek().IsBare() && LiteralFromText(w.Peek().bare).has_value(); }
 
 // ---- environment and forms
 
@@ -231,14 +229,10 @@ Statement ParseSetFont(Words& w, MemberRef m) {
   f.size = Number(w.Next("the font's size"), "the font's size");
   if (f.size <= 0) Fail("the font's size must be positive");
   while (!w.AtEnd()) {
-    if (w.TakeKeyword("bold"))
-      f.bold = true;
-    else if (w.TakeKeyword("italic"))
-      f.italic = true;
-    else if (w.TakeKeyword("underline"))
-      f.underline = true;
-    else
-      Fail("expected bold, italic or underline, got " + Shown(w.Peek()));
+    if (w.TakeKeyword("bold")) f.bold = true;
+    else if (w.TakeKeyword("italic")) f.italic = true;
+    else if (w.TakeKeyword("underline")) f.underline = true;
+    else Fail("expected bold, italic or underline, got " + Shown(w.Peek()));
   }
   return f;
 }
@@ -456,58 +450,21 @@ const std::map<std::string, VerbParser>& Verbs() {
   auto simple = [](K kind) { return [kind](Words&) { return SimpleQuery(kind); }; };
   auto ofControl = [](C kind) { return [kind](Words& w) { return ParseOfControl(w, kind); }; };
   static const std::map<std::string, VerbParser> verbs = {
-      {"dpi", ParseDpi},
-      {"decimal", ParseDecimal},
-      {"form", ParseForm},
-      {"mdi", ParseMdi},
-      {"child", ParseChild},
-      {"use", ParseUse},
-      {"load", ParseLoad},
-      {"save", ParseSave},
-      {"add", ParseAdd},
-      {"read", ParseRead},
-      {"remove", ParseRemove},
-      {"let", ParseLet},
-      {"set", ParseSet},
-      {"call", ParseCall},
-      {"on", ParseOn},
-      {"off", ParseOff},
-      {"focus", ParseFocus},
-      {"keydown", ParseKeyDown},
-      {"keyup", ParseKeyUp},
-      {"keypress", ParseKeyPress},
-      {"type", ParseType},
-      {"key", ParseKey},
-      {"mousedown", ParseMouseDown},
-      {"mousemove", ParseMouseMove},
-      {"mouseup", ParseMouseUp},
-      {"click", ParseClick},
-      {"dblclick", ParseDblClick},
-      {"accesskey", ParseAccessKey},
-      {"cursor", ParseCursor},
-      {"activate", ParseActivate},
-      {"tick", ParseTick},
-      {"clipboard", ParseClipboard},
-      {"menu", ParseMenu},
-      {"msgbox", ParseMsgBox},
-      {"snapshot", ParseSnapshot},
-      {"page", ParsePage},
-      {"design", ParseDesign},
-      {"get", ParseGet},
-      {"args", simple(K::Args)},
-      {"events", simple(K::Events)},
-      {"beeps", simple(K::Beeps)},
-      {"changed", simple(K::Changed)},
-      {"caret", simple(K::Caret)},
-      {"capture", simple(K::Capture)},
-      {"active", simple(K::Active)},
-      {"tip", simple(K::Tip)},
-      {"shell", simple(K::Shell)},
-      {"ended", simple(K::Ended)},
-      {"pointer", simple(K::Pointer)},
-      {"bag", ofControl(C::Bag)},
-      {"size", ofControl(C::Size)},
-      {"prints", ofControl(C::Prints)},
+      {"dpi", ParseDpi}, {"decimal", ParseDecimal}, {"form", ParseForm}, {"mdi", ParseMdi},
+      {"child", ParseChild}, {"use", ParseUse}, {"load", ParseLoad}, {"save", ParseSave},
+      {"add", ParseAdd}, {"read", ParseRead}, {"remove", ParseRemove},
+      {"let", ParseLet}, {"set", ParseSet}, {"call", ParseCall}, {"on", ParseOn}, {"off", ParseOff},
+      {"focus", ParseFocus}, {"keydown", ParseKeyDown}, {"keyup", ParseKeyUp}, {"keypress", ParseKeyPress},
+      {"type", ParseType}, {"key", ParseKey}, {"mousedown", ParseMouseDown}, {"mousemove", ParseMouseMove},
+      {"mouseup", ParseMouseUp}, {"click", ParseClick}, {"dblclick", ParseDblClick},
+      {"accesskey", ParseAccessKey}, {"cursor", ParseCursor}, {"activate", ParseActivate}, {"tick", ParseTick},
+      {"clipboard", ParseClipboard}, {"menu", ParseMenu}, {"msgbox", ParseMsgBox}, {"snapshot", ParseSnapshot},
+      {"page", ParsePage}, {"design", ParseDesign}, {"get", ParseGet},
+      {"args", simple(K::Args)}, {"events", simple(K::Events)}, {"beeps", simple(K::Beeps)},
+      {"changed", simple(K::Changed)}, {"caret", simple(K::Caret)}, {"capture", simple(K::Capture)},
+      {"active", simple(K::Active)}, {"tip", simple(K::Tip)}, {"shell", simple(K::Shell)},
+      {"ended", simple(K::Ended)}, {"pointer", simple(K::Pointer)},
+      {"bag", ofControl(C::Bag)}, {"size", ofControl(C::Size)}, {"prints", ofControl(C::Prints)},
       {"pixel", ParsePixel},
   };
   return verbs;

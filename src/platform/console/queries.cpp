@@ -47,28 +47,20 @@ std::string Menu() {
 
 const char* ButtonsName(win::MsgBoxButtons buttons) {
   switch (buttons) {
-    case win::MsgBoxButtons::OK:
-      return "OK";
-    case win::MsgBoxButtons::OKCancel:
-      return "OKCancel";
-    case win::MsgBoxButtons::YesNo:
-      return "YesNo";
+    case win::MsgBoxButtons::OK: return "OK";
+    case win::MsgBoxButtons::OKCancel: return "OKCancel";
+    case win::MsgBoxButtons::YesNo: return "YesNo";
   }
   return "OK";
 }
 
 const char* IconName(win::MsgBoxIcon icon) {
   switch (icon) {
-    case win::MsgBoxIcon::None:
-      return "None";
-    case win::MsgBoxIcon::Stop:
-      return "Stop";
-    case win::MsgBoxIcon::Question:
-      return "Question";
-    case win::MsgBoxIcon::Exclamation:
-      return "Exclamation";
-    case win::MsgBoxIcon::Information:
-      return "Information";
+    case win::MsgBoxIcon::None: return "None";
+    case win::MsgBoxIcon::Stop: return "Stop";
+    case win::MsgBoxIcon::Question: return "Question";
+    case win::MsgBoxIcon::Exclamation: return "Exclamation";
+    case win::MsgBoxIcon::Information: return "Information";
   }
   return "None";
 }
@@ -83,14 +75,10 @@ std::string MessageBoxes() {
 
 const char* ModeName(win::ShowMode mode) {
   switch (mode) {
-    case win::ShowMode::Normal:
-      return "normal";
-    case win::ShowMode::Minimized:
-      return "minimized";
-    case win::ShowMode::Maximized:
-      return "maximized";
-    case win::ShowMode::Hidden:
-      return "hidden";
+    case win::ShowMode::Normal: return "normal";
+    case win::ShowMode::Minimized: return "minimized";
+    case win::ShowMode::Maximized: return "maximized";
+    case win::ShowMode::Hidden: return "hidden";
   }
   return "normal";
 }
@@ -112,43 +100,26 @@ std::string PointerShapes() {
 std::string SimpleValue(Session& s, cmd::Simple::Kind kind) {
   using K = cmd::Simple::Kind;
   switch (kind) {
-    case K::Args:
-      return Join(s.LastCallArgs(), ", ");
-    case K::Events:
-      return s.Recorder().TakeEvents();
-    case K::Beeps:
-      return std::to_string(Windows().TakeBeepCount());
-    case K::Clipboard:
-      return QuoteString(Windows().ClipboardText());
-    case K::Changed:
-      return s.Recorder().TakeChanges();
-    case K::Caret:
-      return Caret(s);
-    case K::Focus:
-      return s.NameOfWindow(Windows().Focus());
-    case K::Capture:
-      return s.NameOfWindow(Windows().Capture());
-    case K::Active:
-      return s.NameOfWindow(Windows().Active());
-    case K::Tip:
-      return Tip();
-    case K::Menu:
-      return Menu();
-    case K::MsgBox:
-      return MessageBoxes();
-    case K::PageChanged:
-      return PageChanged(s);
-    case K::Shell:
-      return ShellRecords();
-    case K::Ended:
-      return s.App().Ended() ? "True" : "False";
-    case K::Pointer:
-      return PointerShapes();
+    case K::Args: return Join(s.LastCallArgs(), ", ");
+    case K::Events: return s.Recorder().TakeEvents();
+    case K::Beeps: return std::to_string(Windows().TakeBeepCount());
+    case K::Clipboard: return QuoteString(Windows().ClipboardText());
+    case K::Changed: return s.Recorder().TakeChanges();
+    case K::Caret: return Caret(s);
+    case K::Focus: return s.NameOfWindow(Windows().Focus());
+    case K::Capture: return s.NameOfWindow(Windows().Capture());
+    case K::Active: return s.NameOfWindow(Windows().Active());
+    case K::Tip: return Tip();
+    case K::Menu: return Menu();
+    case K::MsgBox: return MessageBoxes();
+    case K::PageChanged: return PageChanged(s);
+    case K::Shell: return ShellRecords();
+    case K::Ended: return s.App().Ended() ? "True" : "False";
+    case K::Pointer: return PointerShapes();
     case K::DesignSelection:
     case K::DesignChanged:
     case K::DesignTabs:
-    case K::DesignToolbox:
-      return DesignValue(s, kind);
+    case K::DesignToolbox: return DesignValue(s, kind);
   }
   return {};
 }
@@ -157,8 +128,7 @@ std::string Bag(const Session& s, const ControlRef& ref) {
   const forms::OrderedBag bag = s.ControlNamed(ref).WriteProperties();
   const ObjectNamer namer = s.Namer();
   std::vector<std::string> items;
-  for (const auto& [key, value] : bag.Items())
-    items.push_back(text::ToUtf8(key) + "=" + FormatValue(value, com::TypeKind::Variant, namer));
+  for (const auto& [key, value] : bag.Items()) items.push_back(text::ToUtf8(key) + "=" + FormatValue(value, com::TypeKind::Variant, namer));
   return Join(items, " ");
 }
 
@@ -181,14 +151,12 @@ Outcome Run(Session& s, const cmd::Simple& c) { return Printed{{}, SimpleValue(s
 
 Outcome Run(Session& s, const cmd::OfControl& c) {
   switch (c.kind) {
-    case cmd::OfControl::Kind::Bag:
-      return Printed{{}, Bag(s, c.control)};
+    case cmd::OfControl::Kind::Bag: return Printed{{}, Bag(s, c.control)};
     case cmd::OfControl::Kind::Size: {
       const win::RECT r = Windows().ClientRect(s.WindowOf(c.control));
       return Printed{{}, Size(r.Width(), r.Height())};
     }
-    case cmd::OfControl::Kind::Prints:
-      return Printed{{}, Prints(s, c.control)};
+    case cmd::OfControl::Kind::Prints: return Printed{{}, Prints(s, c.control)};
   }
   return {};
 }

@@ -138,7 +138,7 @@ class Control {
   virtual bool Default() const = 0;
   virtual void SetDefault(bool value) = 0;  // at most one Default per form: setting one clears the other
   virtual bool Cancel() const = 0;
-  virtual void SetCancel(bool value) = 0;  // at most one Cancel per form
+  virtual void SetCancel(bool value) = 0;   // at most one Cancel per form
   virtual const std::u16string& Tag() const = 0;
   virtual void SetTag(std::u16string tag) = 0;
 
@@ -287,7 +287,7 @@ class Application {
   void UnloadForm(Form& form);
   Form* FindForm(std::u16string_view name) const;
   Form* FormOf(win::HWND hwnd) const;  // the form owning this window or a window inside it
-  std::vector<Form*> Forms() const;    // creation order
+  std::vector<Form*> Forms() const;   // creation order
 
   // The form commands act on (the console's current form), or nullptr.
   Form* CurrentForm() const;

@@ -143,10 +143,8 @@ void FormImpl::OnMessage(const win::Message& m) {
       HandleAccessKey(m.a);
       break;
     case Msg::KeyDown:
-      if (designer_)
-        designer_->KeyDown(m.a, m.b);
-      else
-        HandleKeyDown(nullptr, m.a, m.b);
+      if (designer_) designer_->KeyDown(m.a, m.b);
+      else HandleKeyDown(nullptr, m.a, m.b);
       break;
     case Msg::Char:
       SwallowChar(m.a);
@@ -220,8 +218,8 @@ void FormImpl::CheckName(std::u16string_view name, std::optional<int> index) con
     if (!com::NamesEqual(s->Name(), name)) continue;
     // A control array keeps its elements apart by index; a plain name is used once.
     if (!s->Index() || !index || *s->Index() == *index) {
-      throw com::Error(com::err::kInvalidCall,
-                       u"The name " + std::u16string(name) + u" is already used on form " + name_);
+      throw com::Error(com::err::kInvalidCall, u"The name " + std::u16string(name) + u" is already used on form " +
+                                                   name_);
     }
   }
   if (index && (*index < 0 || *index > 32767)) throw com::Error(com::err::kInvalidCall, u"Invalid control index");
@@ -233,8 +231,8 @@ ControlSite& FormImpl::CreateControl(std::u16string_view progid, std::u16string_
   Busy busy(app_);
   CheckName(name, index);
   ControlObject made = CreateControlObject(progid);
-  sites_.push_back(std::make_unique<ControlSite>(*this, container, std::u16string(progid), std::u16string(name), index,
-                                                 std::move(made.control), rect));
+  sites_.push_back(std::make_unique<ControlSite>(*this, container, std::u16string(progid), std::u16string(name),
+                                                 index, std::move(made.control), rect));
   ControlSite& site = *sites_.back();
   tabOrder_.push_back(&site);
   try {

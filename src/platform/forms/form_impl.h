@@ -43,8 +43,8 @@ class FormImpl final : public Form {
   Control* Find(std::u16string_view name, std::optional<int> index) const override;
   Control* FindRef(std::u16string_view ref) const override;
   Control* FromHwnd(win::HWND hwnd) const override;
-  Control& AddControl(std::u16string_view progid, std::u16string_view name, const TwipsRect& rect, Control* container,
-                      std::optional<int> index) override;
+  Control& AddControl(std::u16string_view progid, std::u16string_view name, const TwipsRect& rect,
+                      Control* container, std::optional<int> index) override;
   Control& ReadControl(std::u16string_view progid, std::u16string_view name, const TwipsRect& rect,
                        const OrderedBag& bag, Control* container, std::optional<int> index) override;
   void RemoveControl(Control& control) override;

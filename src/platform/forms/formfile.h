@@ -64,17 +64,17 @@ class FormValueError : public com::Error {
 
 // Limits a reader enforces (beyond them the file is refused).
 inline constexpr std::size_t kMaxFormFileBytes = 16u << 20;
-inline constexpr int kMaxFormFileNesting = 32;  // Begin blocks inside one another, the form included
+inline constexpr int kMaxFormFileNesting = 32;   // Begin blocks inside one another, the form included
 inline constexpr std::size_t kMaxFormFileControls = 10000;
 
 struct ControlDesc {
   std::u16string progid;
   std::u16string name;
-  int line = 0;                            // line of its Begin
+  int line = 0;                // line of its Begin
   std::map<std::u16string, int> keyLines;  // line of each key, by upper-case name
-  OrderedBag extender;                     // Left, Top, ..., Index as read (see ExtenderKeys)
-  OrderedBag properties;                   // every other key, in file order: the control's bag
-  std::vector<ControlDesc> children;       // controls inside this one
+  OrderedBag extender;         // Left, Top, ..., Index as read (see ExtenderKeys)
+  OrderedBag properties;       // every other key, in file order: the control's bag
+  std::vector<ControlDesc> children;  // controls inside this one
   // For writing: the members of the control's class, so that Long values of
   // Color-typed members are written as &H followed by eight hex digits and &; may be null.
   const com::InterfaceInfo* members = nullptr;

@@ -204,8 +204,8 @@ class Parser {
     for (;;) {
       const int line = NextLine();
       if (line == 0) {
-        Fail(LastLine(),
-             "expected EndProperty of " + text::ToUtf8(key) + " (opened at line " + std::to_string(openLine) + ")");
+        Fail(LastLine(), "expected EndProperty of " + text::ToUtf8(key) + " (opened at line " +
+                                std::to_string(openLine) + ")");
       }
       try {
         LineScanner s(Current());
@@ -246,9 +246,8 @@ class Parser {
     } else if (Is(key, "Weight")) {
       desc.bold = value.ToLong() >= 550;
     } else if (!Is(key, "Charset")) {
-      throw ScanError(
-          "expected a font property (Name, Size, Bold, Italic, Underline, Strikethrough, Weight, "
-          "Charset)");
+      throw ScanError("expected a font property (Name, Size, Bold, Italic, Underline, Strikethrough, Weight, "
+                      "Charset)");
     }
   }
 
@@ -266,7 +265,8 @@ FormFileError::FormFileError(const std::string& file, int line, const std::strin
       file_(file),
       line_(line) {}
 
-FormValueError::FormValueError(const com::Error& error, const std::string& file, int line, std::u16string_view property)
+FormValueError::FormValueError(const com::Error& error, const std::string& file, int line,
+                               std::u16string_view property)
     : com::Error(error.number(), text::FromUtf8(file + ":" + std::to_string(line) + ": ") + std::u16string(property) +
                                      u": " + error.description()),
       message_(text::ToUtf8(description()) + " (" + std::to_string(error.number()) + ")") {}
