@@ -23,6 +23,7 @@ set(KELVO_LIBRARY_HEADERS
   platform/forms/property_page.h
   platform/forms/stdobjects.h
   platform/forms/stdpages.h
+  platform/gfx/bitmap_resources.h
   platform/gfx/color.h
   platform/gfx/font.h
   platform/gfx/image.h
@@ -49,7 +50,12 @@ set(KELVO_PROGRAM_HEADERS
   platform/base/file_write.h
   platform/console/console.h
   platform/forms/application.h
+  platform/forms/form_designer.h
   platform/forms/formfile.h
+  platform/forms/property_sheet.h
+  platform/forms/designer.h
+  platform/forms/toolbox.h
+  platform/forms/design_window.h
   platform/forms/property_bag.h
   platform/win/launcher.h
   platform/win/sdl/sdl_backend.h)

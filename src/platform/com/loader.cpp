@@ -150,6 +150,13 @@ std::string ClassSubject(const CLSID& clsid) { return "class " + clsid.ToString(
 
 }  // namespace
 
+void LoadServerFile(const std::filesystem::path& path) {
+  const std::string subject = "server " + path.string();
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec)) CantCreate(subject, ": file not found");
+  LibraryTable::Instance().Load(path, subject);
+}
+
 std::optional<CLSID> CLSIDFromProgID(std::u16string_view progid) {
   return LookUpProgId(SystemRegistry().Read(), text::ToUtf8(progid));
 }

@@ -3,6 +3,7 @@
 // path -> DllGetClassObject -> class factory. Loaded servers stay loaded until
 // FreeUnusedLibraries finds that their DllCanUnloadNow answers S_OK.
 
+#include <filesystem>
 #include <optional>
 #include <string_view>
 
@@ -24,6 +25,10 @@ ComPtr<IClassFactory> GetClassObject(const CLSID& clsid);
 // A new instance of a registered class, asked for IDispatch.
 ComPtr<IDispatch> CreateObject(const CLSID& clsid);
 ComPtr<IDispatch> CreateObject(std::u16string_view progid);
+
+// Loads a server library (for its resources) the way its classes would load
+// it; com::Error 429 when it cannot be loaded.
+void LoadServerFile(const std::filesystem::path& path);
 
 // Unloads every loaded server whose DllCanUnloadNow answers S_OK; returns how
 // many were unloaded.

@@ -134,12 +134,22 @@ struct PageLet { std::u16string field; Literal value; };
 struct PageClick { std::u16string field; };
 struct PageApply {};
 
+// The designer of the current form.
+struct DesignPlace { std::u16string progid; double x = 0, y = 0; };
+struct DesignSheet {};
+struct DesignTab { std::u16string caption; };
+struct DesignButton {
+  enum class Kind : std::uint8_t { Ok, Cancel, Apply };
+  Kind kind = Kind::Ok;
+};
+struct DesignClose {};
+
 // Queries (`call` is one too).
 struct Get { MemberRef member; };
 struct Simple {
   enum class Kind : std::uint8_t {
     Args, Events, Beeps, Clipboard, Changed, Caret, Focus, Capture, Active, Tip, Menu, MsgBox,
-    PageChanged, Shell, Ended, Pointer,
+    PageChanged, Shell, Ended, Pointer, DesignSelection, DesignChanged, DesignTabs, DesignToolbox,
   };
   Kind kind = Kind::Args;
 };
@@ -159,7 +169,8 @@ using Statement =
                  cmd::Focus, cmd::KeyUpDown, cmd::KeyPress, cmd::Type, cmd::Keystroke, cmd::Mouse, cmd::Click,
                  cmd::AccessKey, cmd::Cursor, cmd::Activate, cmd::Tick, cmd::SetClipboard, cmd::MenuAnswer,
                  cmd::MsgBoxAnswer, cmd::Snapshot, cmd::PageOpen, cmd::PageLet, cmd::PageClick, cmd::PageApply,
-                 cmd::Get, cmd::Simple, cmd::OfControl, cmd::Pixel, cmd::PageField>;
+                 cmd::DesignPlace, cmd::DesignSheet, cmd::DesignTab, cmd::DesignButton, cmd::DesignClose, cmd::Get,
+                 cmd::Simple, cmd::OfControl, cmd::Pixel, cmd::PageField>;
 
 // Whether the statement prints a value and so may stand in `expect QUERY = VALUE`.
 bool IsQuery(const Statement& statement);

@@ -54,6 +54,12 @@ Outcome Run(Session& s, const cmd::PageClick& c);
 Outcome Run(Session& s, const cmd::PageApply& c);
 Outcome Run(Session& s, const cmd::PageField& c);
 std::string PageChanged(Session& s);
+Outcome Run(Session& s, const cmd::DesignPlace& c);
+Outcome Run(Session& s, const cmd::DesignSheet& c);
+Outcome Run(Session& s, const cmd::DesignTab& c);
+Outcome Run(Session& s, const cmd::DesignButton& c);
+Outcome Run(Session& s, const cmd::DesignClose& c);
+std::string DesignValue(Session& s, cmd::Simple::Kind kind);
 
 // Queries.
 Outcome Run(Session& s, const cmd::Get& c);

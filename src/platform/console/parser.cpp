@@ -399,6 +399,31 @@ Statement ParsePage(Words& w) {
   return p;
 }
 
+// ---- the designer
+
+Statement ParseDesign(Words& w) {
+  using K = cmd::Simple::Kind;
+  using B = cmd::DesignButton::Kind;
+  if (w.TakeKeyword("place")) {
+    cmd::DesignPlace p;
+    p.progid = ProgId(w.Next("a toolbox tool's ProgID"));
+    p.x = Number(w.Next("X"), "X");
+    p.y = Number(w.Next("Y"), "Y");
+    return p;
+  }
+  if (w.TakeKeyword("tab")) return cmd::DesignTab{Text(w.Next("a tab's caption"), "a tab's caption")};
+  if (w.TakeKeyword("sheet")) return cmd::DesignSheet{};
+  if (w.TakeKeyword("ok")) return cmd::DesignButton{B::Ok};
+  if (w.TakeKeyword("cancel")) return cmd::DesignButton{B::Cancel};
+  if (w.TakeKeyword("apply")) return cmd::DesignButton{B::Apply};
+  if (w.TakeKeyword("close")) return cmd::DesignClose{};
+  if (w.TakeKeyword("selection")) return cmd::Simple{K::DesignSelection};
+  if (w.TakeKeyword("changed")) return cmd::Simple{K::DesignChanged};
+  if (w.TakeKeyword("tabs")) return cmd::Simple{K::DesignTabs};
+  if (w.TakeKeyword("toolbox")) return cmd::Simple{K::DesignToolbox};
+  Fail("expected place, sheet, tab, ok, cancel, apply, close, selection, changed, tabs or toolbox after design");
+}
+
 // ---- queries
 
 Statement ParseGet(Words& w) { return cmd::Get{Member(w.Next("NAME.PROP"), false)}; }
@@ -434,7 +459,7 @@ const std::map<std::string, VerbParser>& Verbs() {
       {"mouseup", ParseMouseUp}, {"click", ParseClick}, {"dblclick", ParseDblClick},
       {"accesskey", ParseAccessKey}, {"cursor", ParseCursor}, {"activate", ParseActivate}, {"tick", ParseTick},
       {"clipboard", ParseClipboard}, {"menu", ParseMenu}, {"msgbox", ParseMsgBox}, {"snapshot", ParseSnapshot},
-      {"page", ParsePage}, {"get", ParseGet},
+      {"page", ParsePage}, {"design", ParseDesign}, {"get", ParseGet},
       {"args", simple(K::Args)}, {"events", simple(K::Events)}, {"beeps", simple(K::Beeps)},
       {"changed", simple(K::Changed)}, {"caret", simple(K::Caret)}, {"capture", simple(K::Capture)},
       {"active", simple(K::Active)}, {"tip", simple(K::Tip)}, {"shell", simple(K::Shell)},

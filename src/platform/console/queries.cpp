@@ -116,6 +116,10 @@ std::string SimpleValue(Session& s, cmd::Simple::Kind kind) {
     case K::Shell: return ShellRecords();
     case K::Ended: return s.App().Ended() ? "True" : "False";
     case K::Pointer: return PointerShapes();
+    case K::DesignSelection:
+    case K::DesignChanged:
+    case K::DesignTabs:
+    case K::DesignToolbox: return DesignValue(s, kind);
   }
   return {};
 }

@@ -71,13 +71,32 @@ ObjectNamer Session::Namer() const {
 }
 
 forms::PropertyPageFrame& Session::Page() const {
+  if (sheet_ && !sheet_->Closed()) return sheet_->CurrentPage();
   if (!page_) throw ConsoleError("no property page is open (open one with page PROGID NAME ...)");
   return *page_;
 }
 
 void Session::OpenPage(std::unique_ptr<forms::PropertyPageFrame> page) {
+  sheet_.reset();
   page_.reset();
   page_ = std::move(page);
+}
+
+forms::PropertySheet& Session::Sheet() const {
+  if (!sheet_ || sheet_->Closed()) throw ConsoleError("no property sheet is open (open one with design sheet)");
+  return *sheet_;
+}
+
+void Session::OpenSheet(std::unique_ptr<forms::PropertySheet> sheet) {
+  page_.reset();
+  sheet_.reset();
+  sheet_ = std::move(sheet);
+}
+
+forms::FormDesigner& Session::Designer() const {
+  forms::FormDesigner* designer = CurrentForm().Designer();
+  if (designer == nullptr) throw ConsoleError("the current form is not open for design (load PATH design)");
+  return *designer;
 }
 
 }  // namespace kelvo::console

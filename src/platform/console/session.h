@@ -14,6 +14,8 @@
 #include "platform/console/event_recorder.h"
 #include "platform/forms/application.h"
 #include "platform/forms/designer.h"
+#include "platform/forms/form_designer.h"
+#include "platform/forms/property_sheet.h"
 
 namespace kelvo::console {
 
@@ -58,15 +60,22 @@ class Session {
 
   std::vector<std::string>& LastCallArgs() { return lastCallArgs_; }
 
-  // The open property page; ConsoleError when none is open.
+  // The open property page (the current tab of an open property sheet);
+  // ConsoleError when none is open.
   forms::PropertyPageFrame& Page() const;
   void OpenPage(std::unique_ptr<forms::PropertyPageFrame> page);
+  // The open property sheet; ConsoleError when none is open.
+  forms::PropertySheet& Sheet() const;
+  void OpenSheet(std::unique_ptr<forms::PropertySheet> sheet);
+  // The current form's designer; ConsoleError when it is not open for design.
+  forms::FormDesigner& Designer() const;
 
  private:
   forms::Application& app_;
   EventRecorder recorder_;
   std::vector<std::string> lastCallArgs_;
   std::unique_ptr<forms::PropertyPageFrame> page_;
+  std::unique_ptr<forms::PropertySheet> sheet_;
 };
 
 }  // namespace kelvo::console

@@ -46,6 +46,7 @@ namespace kelvo::forms {
 class Application;
 class Form;
 class Control;
+class FormDesigner;
 
 // A rectangle in twips: position relative to the form's client area (or to the
 // containing control) and outer size.
@@ -263,6 +264,8 @@ class Form {
   virtual void Select(Control* control) = 0;
   virtual void AddToSelection(Control& control) = 0;
   virtual std::vector<Control*> SelectedControls() const = 0;
+  // The form's designer when it is open for design, else nullptr.
+  virtual FormDesigner* Designer() const = 0;
 
  protected:
   Form() = default;
@@ -306,6 +309,11 @@ class Application {
   // Writes a form: its properties, then each control's extender keys and
   // WriteProperties keys, nested as the controls are.
   void SaveFormFile(const Form& form, const std::filesystem::path& file) const;
+  // What SaveFormFile would write to file now (pictures from no file are
+  // still written beside it).
+  std::string FormFileText(const Form& form, const std::filesystem::path& file) const;
+  // Writes a form file's text as it is (com::Error 75 when it cannot).
+  void WriteFormFileText(const std::filesystem::path& file, const std::string& text) const;
 
   // Every listener sees every control's events and property changes.
   void AddListener(EventListener* listener);

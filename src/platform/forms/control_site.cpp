@@ -269,6 +269,7 @@ bool ControlSite::Interactive() const { return started_ && !stopped_ && !form_.D
 
 void ControlSite::KeyDown(std::int16_t& keyCode, std::int16_t& shift) {
   Busy busy(form_.app());
+  if (FormDesigner* designer = form_.Designer(); designer != nullptr && started_) designer->KeyDown(keyCode, shift);
   if (Interactive()) control_->KeyDown(keyCode, shift);
 }
 
@@ -284,17 +285,26 @@ void ControlSite::KeyUp(std::int16_t& keyCode, std::int16_t& shift) {
 
 void ControlSite::MouseDown(std::int16_t button, std::int16_t shift, float x, float y) {
   Busy busy(form_.app());
+  if (started_ && form_.Designer() != nullptr) DesignMouse(win::Msg::MouseDown, button, shift, x, y);
   if (Interactive()) control_->MouseDown(button, shift, x, y);
 }
 
 void ControlSite::MouseMove(std::int16_t button, std::int16_t shift, float x, float y) {
   Busy busy(form_.app());
+  if (started_ && form_.Designer() != nullptr) DesignMouse(win::Msg::MouseMove, button, shift, x, y);
   if (Interactive()) control_->MouseMove(button, shift, x, y);
 }
 
 void ControlSite::MouseUp(std::int16_t button, std::int16_t shift, float x, float y) {
   Busy busy(form_.app());
+  if (started_ && form_.Designer() != nullptr) DesignMouse(win::Msg::MouseUp, button, shift, x, y);
   if (Interactive()) control_->MouseUp(button, shift, x, y);
+}
+
+void ControlSite::DesignMouse(win::Msg type, std::int16_t button, std::int16_t shift, float x, float y) {
+  const auto px = static_cast<int>(std::lround(x / static_cast<float>(TwipsPerPixelX())));
+  const auto py = static_cast<int>(std::lround(y / static_cast<float>(TwipsPerPixelY())));
+  form_.Designer()->OnWindowMouse(this, {.type = type, .a = button, .b = shift, .c = px, .d = py});
 }
 
 void ControlSite::Click() {

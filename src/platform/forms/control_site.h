@@ -105,6 +105,8 @@ class ControlSite final : public Control, public IControlSite {
   void KeyUp(std::int16_t& keyCode, std::int16_t& shift) override;
   void MouseDown(std::int16_t button, std::int16_t shift, float x, float y) override;
   void MouseMove(std::int16_t button, std::int16_t shift, float x, float y) override;
+  // A mouse notification on a form open for design goes to its designer (x, y in twips).
+  void DesignMouse(win::Msg type, std::int16_t button, std::int16_t shift, float x, float y);
   void MouseUp(std::int16_t button, std::int16_t shift, float x, float y) override;
   void Click() override;
   void DblClick() override;

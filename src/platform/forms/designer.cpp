@@ -17,8 +17,8 @@
 namespace kelvo::forms {
 namespace {
 
-constexpr int kPageWidthPx = 420;
-constexpr int kPageHeightPx = 300;
+constexpr int kPageWidthPx = PropertyPageFrame::kWidthPx;
+constexpr int kPageHeightPx = PropertyPageFrame::kHeightPx;
 
 std::map<std::u16string, PropertyPageFactory>& PageClasses() {
   static std::map<std::u16string, PropertyPageFactory> classes = [] {
@@ -59,15 +59,14 @@ com::ComPtr<IPropertyPage> CreatePage(std::u16string_view progid) {
   return page;
 }
 
-// A name for the page's form that no other form has.
-std::u16string AreaName(const Application& app) {
+}  // namespace
+
+std::u16string NumberedName(std::u16string_view base, const std::function<bool(std::u16string_view)>& taken) {
   for (int n = 1;; ++n) {
-    std::u16string name = u"PropertyPage" + text::FromUtf8(std::to_string(n));
-    if (app.FindForm(name) == nullptr) return name;
+    std::u16string name = std::u16string(base) + text::FromUtf8(std::to_string(n));
+    if (!taken(name)) return name;
   }
 }
-
-}  // namespace
 
 void RegisterPropertyPageClass(std::u16string progid, PropertyPageFactory factory) {
   PageClasses()[text::UpperAnsi(progid)] = std::move(factory);
@@ -84,19 +83,27 @@ struct PropertyPageFrame::Impl {
 
 PropertyPageFrame::PropertyPageFrame(Application& app, std::u16string_view progid,
                                      const std::vector<Control*>& selected)
+    : PropertyPageFrame(app, progid, selected, 0, {}) {}
+
+PropertyPageFrame::PropertyPageFrame(Application& app, std::u16string_view progid,
+                                     const std::vector<Control*>& selected, win::HWND host, win::POINT at)
     : impl_(std::make_unique<Impl>(Impl{app, CreatePage(progid), nullptr, 0, nullptr, {}})) {
   win::WindowSystem& ws = win::WindowSystem::Get();
-  win::WindowCreate params;
-  params.kind = win::WindowKind::TopLevel;
-  params.rect = {0, 0, kPageWidthPx, kPageHeightPx};
-  params.visible = false;
-  params.caption = impl_->page->Caption();
-  impl_->window = ws.Create(params);
+  if (host == 0) {
+    win::WindowCreate params;
+    params.kind = win::WindowKind::TopLevel;
+    params.rect = {0, 0, kPageWidthPx, kPageHeightPx};
+    params.visible = false;
+    params.caption = impl_->page->Caption();
+    impl_->window = ws.Create(params);
+  }
   try {
-    impl_->areaName = AreaName(app);
+    impl_->areaName =
+        NumberedName(u"PropertyPage", [&app](std::u16string_view n) { return app.FindForm(n) != nullptr; });
     FormOptions options;
     options.kind = FormKind::Embedded;
-    options.parent = impl_->window;
+    options.parent = host != 0 ? host : impl_->window;
+    options.origin = at;
     options.clientWidth = static_cast<double>(kPageWidthPx) * ws.TwipsPerPixelX();
     options.clientHeight = static_cast<double>(kPageHeightPx) * ws.TwipsPerPixelY();
     options.caption = impl_->page->Caption();
@@ -110,7 +117,7 @@ PropertyPageFrame::PropertyPageFrame(Application& app, std::u16string_view progi
     impl_->page->SelectionChanged(extenders);
   } catch (...) {
     if (impl_->area != nullptr) app.UnloadForm(*impl_->area);
-    ws.Destroy(impl_->window);
+    if (impl_->window != 0) ws.Destroy(impl_->window);
     throw;
   }
 }
@@ -120,7 +127,7 @@ PropertyPageFrame::~PropertyPageFrame() {
   if (Form* area = impl_->app.FindForm(impl_->areaName); area != nullptr && area == impl_->area) {
     impl_->app.UnloadForm(*area);
   }
-  win::WindowSystem::Get().Destroy(impl_->window);
+  if (impl_->window != 0) win::WindowSystem::Get().Destroy(impl_->window);
 }
 
 IPropertyPage& PropertyPageFrame::Page() const { return *impl_->page; }
@@ -146,5 +153,9 @@ void PropertyPageFrame::Apply() {
 }
 
 bool PropertyPageFrame::Changed() const { return impl_->site->Changed(); }
+
+void PropertyPageFrame::SetChangedHandler(std::function<void()> handler) {
+  impl_->site->SetChangedHandler(std::move(handler));
+}
 
 }  // namespace kelvo::forms

@@ -13,6 +13,10 @@
 
 namespace kelvo::forms {
 
+// base followed by the lowest number from 1 that makes a name not taken
+// ("KelvoTextEdit1", "PropertySheet2").
+std::u16string NumberedName(std::u16string_view base, const std::function<bool(std::u16string_view)>& taken);
+
 using PropertyPageFactory = std::function<com::ComPtr<IPropertyPage>()>;
 // Registers an in-process property page class under its ProgID; every other
 // ProgID is created through the registry and asked for IID_IPropertyPage.
@@ -27,6 +31,10 @@ class PropertyPageFrame {
   // form inside a designer window, and passes it the selected controls'
   // extenders in order (SelectionChanged).
   PropertyPageFrame(Application& app, std::u16string_view progid, const std::vector<Control*>& selected);
+  // The same with the page's form inside host (a property sheet's window) at
+  // a pixel position, instead of a window of its own.
+  PropertyPageFrame(Application& app, std::u16string_view progid, const std::vector<Control*>& selected, win::HWND host,
+                    win::POINT at);
   ~PropertyPageFrame();
   PropertyPageFrame(const PropertyPageFrame&) = delete;
   PropertyPageFrame& operator=(const PropertyPageFrame&) = delete;
@@ -41,6 +49,11 @@ class PropertyPageFrame {
   void Apply();
   // The page's changed flag (the Apply button enabled).
   bool Changed() const;
+  // Told whenever the page sets its changed flag.
+  void SetChangedHandler(std::function<void()> handler);
+  // A page's size in pixels.
+  static constexpr int kWidthPx = 420;
+  static constexpr int kHeightPx = 300;
 
  private:
   struct Impl;

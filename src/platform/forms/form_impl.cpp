@@ -75,6 +75,7 @@ FormImpl::FormImpl(Application::Impl& app, std::u16string name, const FormOption
   hwnd_ = Ws().Create(params);
   Ws().SurfaceOf(hwnd_).SetBackColor(backColor_);
   object_ = com::MakeObject<FormObject>(*this);
+  if (design_) designer_ = std::make_unique<FormDesigner>(*this);
 }
 
 FormImpl::~FormImpl() {
@@ -142,24 +143,29 @@ void FormImpl::OnMessage(const win::Message& m) {
       HandleAccessKey(m.a);
       break;
     case Msg::KeyDown:
-      if (!design_) HandleKeyDown(nullptr, m.a, m.b);
+      if (designer_) designer_->KeyDown(m.a, m.b);
+      else HandleKeyDown(nullptr, m.a, m.b);
       break;
     case Msg::Char:
       SwallowChar(m.a);
       break;
     case Msg::Close: {
       constexpr std::int16_t kFromCloseBox = 0;
-      if (app_.QueryUnload(*this, kFromCloseBox)) app_.Unload(*this, true);
+      // A form being designed runs none of its code: the designer asks instead.
+      const bool close = designer_ ? designer_->QueryClose() : app_.QueryUnload(*this, kFromCloseBox);
+      if (close) app_.Unload(*this, true);
       break;
     }
+    case Msg::MouseDown:
+    case Msg::MouseMove:
+    case Msg::MouseUp:
+      if (designer_) designer_->OnWindowMouse(nullptr, m);
+      break;
     case Msg::SetFocus:
     case Msg::KillFocus:
     case Msg::Move:
     case Msg::Enable:
     case Msg::KeyUp:
-    case Msg::MouseDown:
-    case Msg::MouseUp:
-    case Msg::MouseMove:
     case Msg::DblClick:
     case Msg::CaptureLost:
     case Msg::Paint:

@@ -11,6 +11,7 @@
 #include "platform/forms/app_impl.h"
 #include "platform/forms/application.h"
 #include "platform/forms/control_site.h"
+#include "platform/forms/form_designer.h"
 #include "platform/gfx/font.h"
 
 namespace kelvo::forms {
@@ -55,6 +56,7 @@ class FormImpl final : public Form {
   void Select(Control* control) override;
   void AddToSelection(Control& control) override;
   std::vector<Control*> SelectedControls() const override;
+  FormDesigner* Designer() const override { return designer_.get(); }
 
   // For the container.
   Application::Impl& app() const { return app_; }
@@ -140,6 +142,7 @@ class FormImpl final : public Form {
   ControlSite* defaultSite_ = nullptr;
   ControlSite* cancelSite_ = nullptr;
   ControlSite* displayedDefault_ = nullptr;
+  std::unique_ptr<FormDesigner> designer_;  // destroyed before the controls: it holds none of them
   int swallowChar_ = -1;
   int resizeDepth_ = 0;
   bool movingWindow_ = false;

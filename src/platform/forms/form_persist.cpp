@@ -244,8 +244,9 @@ void WriteWhole(const std::filesystem::path& file, const std::string& text) {
 
 Form& Application::LoadFormFile(const std::filesystem::path& file, bool design) {
   Busy busy(*impl_);
-  const FormDesc desc = ReadFormFile(file);
   const std::string name = file.string();
+  std::string content = ReadFormFileText(file);
+  const FormDesc desc = ParseFormFile(content, name, file.parent_path());
   CheckClasses(desc.controls, name);
   std::map<std::u16string, std::vector<std::optional<int>>> seen;
   CheckNames(desc.controls, name, seen);
@@ -263,6 +264,7 @@ Form& Application::LoadFormFile(const std::filesystem::path& file, bool design) 
     impl_->Unload(form, false);
     throw;
   }
+  if (FormDesigner* designer = form.Designer()) designer->SetFile(file, std::move(content));
   impl_->current = &form;
   impl_->NotifyForm(form, u"Load");
   form.Show();
@@ -272,10 +274,17 @@ Form& Application::LoadFormFile(const std::filesystem::path& file, bool design) 
 }
 
 void Application::SaveFormFile(const Form& form, const std::filesystem::path& file) const {
+  WriteWhole(file, FormFileText(form, file));
+}
+
+std::string Application::FormFileText(const Form& form, const std::filesystem::path& file) const {
   Busy busy(*impl_);
   const auto& f = dynamic_cast<const FormImpl&>(form);
-  const std::filesystem::path base = file.parent_path();
-  WriteWhole(file, FormatFormFile(DescribeForm(f, file), base, file.string()));
+  return FormatFormFile(DescribeForm(f, file), file.parent_path(), file.string());
+}
+
+void Application::WriteFormFileText(const std::filesystem::path& file, const std::string& text) const {
+  WriteWhole(file, text);
 }
 
 }  // namespace kelvo::forms

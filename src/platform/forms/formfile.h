@@ -94,6 +94,9 @@ FormDesc ParseFormFile(std::string_view text, const std::string& fileName,
                        const std::filesystem::path& baseDirectory = {});
 // Reads and parses a file; FormFileError also when it cannot be read.
 FormDesc ReadFormFile(const std::filesystem::path& file);
+// A form file's text as read (at most kMaxFormFileBytes and one byte more);
+// FormFileError when it cannot be read.
+std::string ReadFormFileText(const std::filesystem::path& file);
 
 // The text of a form file (UTF-8). Pictures are written as paths relative to
 // baseDirectory (the folder the file is written to); a picture that came from

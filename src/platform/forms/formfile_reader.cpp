@@ -279,6 +279,10 @@ FormDesc ParseFormFile(std::string_view text, const std::string& fileName, const
 // Any file that reads as text will do (a pipe, a device): what it gives is
 // read up to one byte past the limit.
 FormDesc ReadFormFile(const std::filesystem::path& file) {
+  return ParseFormFile(ReadFormFileText(file), file.string(), file.parent_path());
+}
+
+std::string ReadFormFileText(const std::filesystem::path& file) {
   const std::string name = file.string();
   std::error_code ec;
   if (std::filesystem::is_directory(file, ec)) throw FormFileError(name, 0, "cannot read the file: it is a directory");
@@ -290,7 +294,7 @@ FormDesc ReadFormFile(const std::filesystem::path& file) {
     content.append(chunk, static_cast<std::size_t>(in.gcount()));
   }
   if (in.bad()) throw FormFileError(name, 0, "cannot read the file");
-  return ParseFormFile(content, name, file.parent_path());
+  return content;
 }
 
 }  // namespace kelvo::forms

@@ -38,7 +38,9 @@ void ControlSite::OnMessage(const win::Message& m) {
       if (started_) control_->Paint();
       break;
     case Msg::KeyDown:
-      if (Interactive() && !form_.HandleKeyDown(this, m.a, m.b)) {
+      if (FormDesigner* designer = form_.Designer()) {
+        designer->KeyDown(m.a, m.b);
+      } else if (Interactive() && !form_.HandleKeyDown(this, m.a, m.b)) {
         std::int16_t code = Narrow(m.a);
         std::int16_t shift = Narrow(m.b);
         control_->KeyDown(code, shift);
@@ -79,8 +81,8 @@ void ControlSite::OnMessage(const win::Message& m) {
 void ControlSite::OnMouse(const win::Message& m) {
   if (!started_) return;
   using win::Msg;
-  if (form_.DesignMode()) {
-    if (m.type == Msg::MouseDown) form_.Select(this);
+  if (FormDesigner* designer = form_.Designer()) {
+    designer->OnWindowMouse(this, m);
     return;
   }
   const float x = ToTwipsX(m.c);

@@ -3,7 +3,9 @@
 //
 //   formrun --script FILE|-                           run a console script headless
 //   formrun FORMFILE --headless --snapshot OUT.png [--design]
-//   formrun FORMFILE [--design]                       open the form in a window
+//   formrun FORMFILE [--design]                       open the form in a window (with
+//                                                     --design: toolbox, property sheet on F4
+//                                                     or a double click, Ctrl+S saves)
 #include <iostream>
 #include <optional>
 #include <stdexcept>
@@ -14,6 +16,7 @@
 #include "platform/com/error.h"
 #include "platform/console/console.h"
 #include "platform/forms/application.h"
+#include "platform/forms/design_window.h"
 #include "platform/forms/formfile.h"
 #include "platform/gfx/picture.h"
 #include "platform/win/compose.h"
@@ -130,9 +133,14 @@ int OpenWindow(const Options& options) {
     return Fail(std::string(e.what()) + "; use --headless --snapshot OUT.png or --script FILE");
   }
   forms::Application app;
-  if (LoadForm(app, options) == nullptr) return kFailure;
-  // Until the last form is closed or the program ends itself.
-  win::RunEventLoop([&app] { return app.Ended(); });
+  forms::Form* form = LoadForm(app, options);
+  if (form == nullptr) return kFailure;
+  std::optional<forms::DesignWindow> design;
+  if (options.design) design.emplace(*form);
+  // Until the form is closed (a designed form's toolbox and sheet go with it)
+  // or the program ends itself.
+  const std::u16string name = form->Name();
+  win::RunEventLoop([&] { return app.Ended() || (design && app.FindForm(name) == nullptr); });
   return 0;
 }
 
