@@ -1,15 +1,10 @@
-' A first form: a masked code, an amount, a button and the focus engine.
+' A first form: a masked code, an amount, a button and the focus engine. The
+' engine visits the controls in order and stops at the first that does not
+' take part (a label), so the labels come after the controls and the engine last.
 Begin Form frmHello
    Caption = "Hello"
    ClientWidth = 4200
    ClientHeight = 1260
-   Begin Label lblCode
-      Left = 120
-      Top = 165
-      Width = 1200
-      Height = 240
-      Caption = "&Code"
-   End
    Begin KLVCTL32.KelvoTextEdit txtCode
       Left = 1440
       Top = 120
@@ -17,13 +12,6 @@ Begin Form frmHello
       Height = 315
       Mask = "999-99"
       MaxLength = 6
-   End
-   Begin Label lblAmount
-      Left = 120
-      Top = 525
-      Width = 1200
-      Height = 240
-      Caption = "&Amount"
    End
    Begin KLVCTL32.KelvoNumberEdit numAmount
       Left = 1440
@@ -48,6 +36,20 @@ Begin Form frmHello
       Height = 330
       Caption = "OK"
       Default = -1
+   End
+   Begin Label lblCode
+      Left = 120
+      Top = 165
+      Width = 1200
+      Height = 240
+      Caption = "Code"
+   End
+   Begin Label lblAmount
+      Left = 120
+      Top = 525
+      Width = 1200
+      Height = 240
+      Caption = "Amount"
    End
    Begin KLVCTL32.KelvoEnginer engFocus
       Left = 120
