@@ -9,6 +9,7 @@ Begin Form frmToolbar
       Top = 0
       Width = 4200
       Height = 420
+      ShowLeftLines = -1
       ShowTwoLeftLines = -1
       Begin KLVCTL32.KelvoTBButton tbnNew
          Left = 210
