@@ -162,6 +162,12 @@ class ControlTable {
     if (!map_) map_.emplace(dispatch_);
     return *map_;
   }
+  // The persisted keys in save order, for the reference pages.
+  std::vector<std::u16string> PersistedKeys() const {
+    std::vector<std::u16string> keys;
+    for (const PersistedKey& p : persisted_) keys.push_back(p.key);
+    return keys;
+  }
   // The names the dispatch answers, with their kinds, for consistency checks.
   std::vector<std::pair<std::u16string, com::InvokeKind>> DispatchNames() const {
     std::vector<std::pair<std::u16string, com::InvokeKind>> names;

@@ -32,17 +32,22 @@ namespace kelvo::klvctl32 {
 
 namespace {
 
+template <class T>
+std::vector<std::u16string> PersistedKeysOf() {
+  return T::Table().PersistedKeys();
+}
+
 constexpr CatalogueEntry kCatalogue[] = {
-    {&KelvoNumberEditInfo, &NewClassFactory<KelvoNumberEdit>},
-    {&KelvoTextEditInfo, &NewClassFactory<KelvoTextEdit>},
-    {&KelvoActiveCommandInfo, &NewClassFactory<KelvoActiveCommand>},
-    {&KelvoTBButtonInfo, &NewClassFactory<KelvoTBButton>},
-    {&KelvoTBBarInfo, &NewClassFactory<KelvoTBBar>},
-    {&KelvoTBSeparatorInfo, &NewClassFactory<KelvoTBSeparator>},
-    {&KelvoPanel3DInfo, &NewClassFactory<KelvoPanel3D>},
-    {&KelvoLine3DInfo, &NewClassFactory<KelvoLine3D>},
-    {&KelvoCopyFileInfo, &NewClassFactory<KelvoCopyFile>},
-    {&KelvoEnginerInfo, &NewClassFactory<KelvoEnginer>},
+    {&KelvoNumberEditInfo, &NewClassFactory<KelvoNumberEdit>, &PersistedKeysOf<KelvoNumberEdit>},
+    {&KelvoTextEditInfo, &NewClassFactory<KelvoTextEdit>, &PersistedKeysOf<KelvoTextEdit>},
+    {&KelvoActiveCommandInfo, &NewClassFactory<KelvoActiveCommand>, &PersistedKeysOf<KelvoActiveCommand>},
+    {&KelvoTBButtonInfo, &NewClassFactory<KelvoTBButton>, &PersistedKeysOf<KelvoTBButton>},
+    {&KelvoTBBarInfo, &NewClassFactory<KelvoTBBar>, &PersistedKeysOf<KelvoTBBar>},
+    {&KelvoTBSeparatorInfo, &NewClassFactory<KelvoTBSeparator>, &PersistedKeysOf<KelvoTBSeparator>},
+    {&KelvoPanel3DInfo, &NewClassFactory<KelvoPanel3D>, &PersistedKeysOf<KelvoPanel3D>},
+    {&KelvoLine3DInfo, &NewClassFactory<KelvoLine3D>, &PersistedKeysOf<KelvoLine3D>},
+    {&KelvoCopyFileInfo, &NewClassFactory<KelvoCopyFile>, &PersistedKeysOf<KelvoCopyFile>},
+    {&KelvoEnginerInfo, &NewClassFactory<KelvoEnginer>, &PersistedKeysOf<KelvoEnginer>},
     {&ppgTextEditInfo, &NewClassFactory<TextEditPage>},
     {&ppgNumberEditInfo, &NewClassFactory<NumberEditPage>},
     {&ppgButtonsInfo, &NewClassFactory<ButtonsPage>},

@@ -5,6 +5,8 @@
 // class object is not available.
 
 #include <span>
+#include <string>
+#include <vector>
 
 #include "platform/com/classfactory.h"
 #include "platform/com/typeinfo.h"
@@ -15,6 +17,8 @@ struct CatalogueEntry {
   const com::CoClassInfo& (*info)();
   // A new factory holding one reference, or nullptr while the class is not built.
   com::IClassFactory* (*makeFactory)();
+  // The keys its instances persist, in save order; nullptr while the class is not built.
+  std::vector<std::u16string> (*persistedKeys)() = nullptr;
 };
 
 std::span<const CatalogueEntry> Catalogue();
