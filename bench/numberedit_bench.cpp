@@ -10,6 +10,7 @@
 #include "klvctl32/numberedit/numberedit.h"
 #include "platform/gfx/font.h"
 #include "platform/win/window_system.h"
+#include "surface_yardstick.h"
 
 namespace kelvo::klvctl32 {
 namespace {
@@ -66,6 +67,10 @@ void BM_SurfaceFillAndPrintNumber(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_SurfaceFillAndPrintNumber);
+
+// The timer's own pause and resume, included in the typing figure above.
+void BM_TimerPauseAndResume(benchmark::State& state) { bench::PauseAndResume(state); }
+BENCHMARK(BM_TimerPauseAndResume);
 
 }  // namespace
 }  // namespace kelvo::klvctl32

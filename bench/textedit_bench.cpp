@@ -72,6 +72,10 @@ void BM_SurfaceFillAndPrint30(benchmark::State& state) {
 }
 BENCHMARK(BM_SurfaceFillAndPrint30);
 
+// The timer's own pause and resume, included in the typing figure above.
+void BM_TimerPauseAndResume(benchmark::State& state) { bench::PauseAndResume(state); }
+BENCHMARK(BM_TimerPauseAndResume);
+
 }  // namespace
 }  // namespace kelvo::klvctl32
 

@@ -6,7 +6,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake --preset default >/dev/null
-cmake --build --preset default -j "$(nproc)"
+# Only what the demo needs: the platform, the control library, the tools and
+# the demo itself. scripts/test.sh builds the rest (tests, benchmarks, setup).
+cmake --build --preset default -j "$(nproc)" --target kelvoplatform klvctl32 regsvr32 formrun demo
 mkdir -p out
 # The demo's own registry, so that running it changes nothing else.
 export KELVO_ROOT=${KELVO_ROOT:-$PWD/out/root}

@@ -14,7 +14,14 @@ constexpr double kShadowPx = 5;
 
 TwipsPair PaintFieldBackground(gfx::Surface& surface, bool shadow, gfx::OleColor shadowColor, gfx::OleColor backColor,
                                TwipsPair px) {
-  surface.Clear();
+  // Without a shadow the field's box covers every pixel, so filling the
+  // surface first would only be painted over.
+  if (shadow) {
+    surface.Clear();
+  } else {
+    surface.SetCurrentX(0);
+    surface.SetCurrentY(0);
+  }
   double w = surface.ScaleWidth();
   double h = surface.ScaleHeight();
   if (shadow) {

@@ -31,15 +31,21 @@ gfx::OleColor KelvoNumberEdit::TextColour() const {
   return foreColor_;
 }
 
+// While a paste feeds its characters nothing is drawn (the text would not be
+// shown anyway): the paste redraws the whole field once when it ends.
 void KelvoNumberEdit::RedrawNumber(bool normalize) {
+  NumberEditState& s = model_.State();
+  if (s.Pasting) {
+    if (normalize) s.Text = NormalizeNumberText(s);
+    return;
+  }
   gfx::Surface& surface = Surface();
   const TwipsPair field = PaintFieldBackground(surface, shadow_, shadowColor_, backColor_, OnePixel());
   surface.SetForeColor(TextColour());
-  NumberEditState& s = model_.State();
   const std::u16string shown = FormatNumberForDisplay(s, s.Text, normalize);
   surface.SetCurrentY(MulTwips(kTopPx, PxY()));
   surface.SetCurrentX(RoundTwips(surface.ScaleWidth() - surface.TextWidth(shown) - RightMargin()));
-  if (!s.Pasting) surface.Print(shown);
+  surface.Print(shown);
   if (WindowHasFocus(Window())) PlaceCaretAtEnd();
   if (enabled_) user32::ShowCaret(Window());
   DrawFieldBorder(surface, border3D_, field, OnePixel(), kFrameEnds);

@@ -5,8 +5,10 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <string>
+#include <unordered_map>
 
 #include "platform/base/environment.h"
 #include "platform/base/text.h"
@@ -38,23 +40,24 @@ class LibraryTable {
     return table;
   }
 
-  // The handle of the library at path, loading it on first use.
-  void* Load(const std::filesystem::path& path, const std::string& subject) {
-    const std::string key = CanonicalName(path);
+  // The entry point DllGetClassObject of the library at path, loading the
+  // library on first use. A path seen before is not resolved again.
+  DllGetClassObjectFn Load(const std::filesystem::path& path, const std::string& subject) {
     const std::scoped_lock lock(mutex_);
-    if (const auto it = libraries_.find(key); it != libraries_.end()) return it->second;
-    if (const auto fault = LibraryFileFault(path)) CantCreate(subject, ": cannot load " + path.string() + ": " + *fault);
-    void* handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (handle == nullptr) {
-      const char* why = ::dlerror();
-      CantCreate(subject, ": cannot load " + path.string() + ": " + (why != nullptr ? why : "unknown error"));
-    }
-    libraries_.emplace(key, handle);
-    return handle;
+    if (const auto seen = byPath_.find(path.string()); seen != byPath_.end()) return seen->second;
+    const std::string key = CanonicalName(path);
+    const auto it = libraries_.find(key);
+    void* handle = it != libraries_.end() ? it->second : Open(path, subject);
+    if (it == libraries_.end()) libraries_.emplace(key, handle);
+    const auto getClassObject = reinterpret_cast<DllGetClassObjectFn>(::dlsym(handle, "DllGetClassObject"));
+    if (getClassObject == nullptr) CantCreate(subject, ": " + path.string() + " has no DllGetClassObject");
+    byPath_.emplace(path.string(), getClassObject);
+    return getClassObject;
   }
 
   int FreeUnused() {
     const std::scoped_lock lock(mutex_);
+    byPath_.clear();
     int freed = 0;
     for (auto it = libraries_.begin(); it != libraries_.end();) {
       if (CanUnload(it->second)) {
@@ -80,6 +83,17 @@ class LibraryTable {
     return ec ? path.string() : canonical.string();
   }
 
+  static void* Open(const std::filesystem::path& path, const std::string& subject) {
+    if (const auto fault = LibraryFileFault(path))
+      CantCreate(subject, ": cannot load " + path.string() + ": " + *fault);
+    void* handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (handle == nullptr) {
+      const char* why = ::dlerror();
+      CantCreate(subject, ": cannot load " + path.string() + ": " + (why != nullptr ? why : "unknown error"));
+    }
+    return handle;
+  }
+
   // A library without DllCanUnloadNow is never unloaded.
   static bool CanUnload(void* handle) {
     const auto canUnloadNow = reinterpret_cast<DllCanUnloadNowFn>(::dlsym(handle, "DllCanUnloadNow"));
@@ -88,11 +102,12 @@ class LibraryTable {
 
   std::mutex mutex_;
   std::map<std::string, void*> libraries_;
+  std::unordered_map<std::string, DllGetClassObjectFn> byPath_;  // as registered, before resolving links
 };
 
-RegistryTree ReadRegistry(const std::string& subject) {
+std::shared_ptr<const RegistryTree> ReadRegistry(const std::string& subject) {
   try {
-    return SystemRegistry().Read();
+    return SystemRegistry().Snapshot();
   } catch (const RegistryError& e) {
     CantCreate(subject, ": the registry cannot be read: " + std::string(e.what()));
   }
@@ -116,8 +131,7 @@ std::optional<CLSID> LookUpProgId(const RegistryTree& tree, std::string_view pro
 
 // The server file registered for a class; relative paths are in the system directory.
 std::filesystem::path ServerPath(const RegistryTree& tree, const CLSID& clsid, const std::string& subject) {
-  const auto value =
-      tree.GetValue(std::string(kClassesRoot) + "CLSID\\" + clsid.ToString() + "\\InprocServer32", "");
+  const auto value = tree.GetValue(std::string(kClassesRoot) + "CLSID\\" + clsid.ToString() + "\\InprocServer32", "");
   if (!value || value->kind != RegValue::Kind::String || value->text.empty()) {
     CantCreate(subject, " is not registered");
   }
@@ -129,9 +143,7 @@ ComPtr<IClassFactory> ClassObject(const RegistryTree& tree, const CLSID& clsid, 
   const std::filesystem::path path = ServerPath(tree, clsid, subject);
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) CantCreate(subject, ": server file " + path.string() + " not found");
-  void* library = LibraryTable::Instance().Load(path, subject);
-  const auto getClassObject = reinterpret_cast<DllGetClassObjectFn>(::dlsym(library, "DllGetClassObject"));
-  if (getClassObject == nullptr) CantCreate(subject, ": " + path.string() + " has no DllGetClassObject");
+  const DllGetClassObjectFn getClassObject = LibraryTable::Instance().Load(path, subject);
   void* out = nullptr;
   const HRESULT hr = getClassObject(&clsid, &IID_IClassFactory, &out);
   if (Failed(hr) || out == nullptr) CantCreate(subject, ": class not available (" + Hex(hr) + ")");
@@ -158,25 +170,25 @@ void LoadServerFile(const std::filesystem::path& path) {
 }
 
 std::optional<CLSID> CLSIDFromProgID(std::u16string_view progid) {
-  return LookUpProgId(SystemRegistry().Read(), text::ToUtf8(progid));
+  return LookUpProgId(*SystemRegistry().Snapshot(), text::ToUtf8(progid));
 }
 
 ComPtr<IClassFactory> GetClassObject(const CLSID& clsid) {
   const std::string subject = ClassSubject(clsid);
-  return ClassObject(ReadRegistry(subject), clsid, subject);
+  return ClassObject(*ReadRegistry(subject), clsid, subject);
 }
 
 ComPtr<IDispatch> CreateObject(const CLSID& clsid) {
   const std::string subject = ClassSubject(clsid);
-  return NewInstance(ReadRegistry(subject), clsid, subject);
+  return NewInstance(*ReadRegistry(subject), clsid, subject);
 }
 
 ComPtr<IDispatch> CreateObject(std::u16string_view progid) {
   const std::string name = text::ToUtf8(progid);
-  const RegistryTree tree = ReadRegistry("ProgID " + name);
-  const std::optional<CLSID> clsid = LookUpProgId(tree, name);
+  const std::shared_ptr<const RegistryTree> tree = ReadRegistry("ProgID " + name);
+  const std::optional<CLSID> clsid = LookUpProgId(*tree, name);
   if (!clsid) CantCreate("ProgID " + name, " is not registered");
-  return NewInstance(tree, *clsid, name + " (" + ClassSubject(*clsid) + ")");
+  return NewInstance(*tree, *clsid, name + " (" + ClassSubject(*clsid) + ")");
 }
 
 int FreeUnusedLibraries() { return LibraryTable::Instance().FreeUnused(); }

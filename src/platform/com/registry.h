@@ -11,10 +11,12 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -46,10 +48,10 @@ class RegistryTree {
   std::string Serialize() const;
 
   bool HasKey(std::string_view path) const;
-  void CreateKey(std::string_view path);                  // and its parents
-  bool DeleteKey(std::string_view path);                  // with every subkey
+  void CreateKey(std::string_view path);                                                 // and its parents
+  bool DeleteKey(std::string_view path);                                                 // with every subkey
   std::optional<RegValue> GetValue(std::string_view path, std::string_view name) const;  // "" = default value
-  void SetValue(std::string_view path, std::string_view name, RegValue value);          // creates the key
+  void SetValue(std::string_view path, std::string_view name, RegValue value);           // creates the key
   bool DeleteValue(std::string_view path, std::string_view name);
   std::vector<std::string> SubKeys(std::string_view path) const;  // immediate children, names only
   std::vector<std::pair<std::string, RegValue>> Values(std::string_view path) const;
@@ -63,8 +65,12 @@ class RegistryTree {
     std::vector<std::pair<std::string, RegValue>> values;
   };
   std::vector<Key> keys_;
+  // Position in keys_ by the path folded to upper case, so that finding a key
+  // costs the same however many keys there are.
+  std::unordered_map<std::string, std::size_t> index_;
   Key* FindKey(std::string_view path);
   const Key* FindKey(std::string_view path) const;
+  void Reindex();
 };
 
 class Registry {
@@ -74,6 +80,10 @@ class Registry {
 
   // The whole registry as it is now; a missing file is an empty registry.
   RegistryTree Read() const;
+  // The same, shared and kept for the process: the file is parsed again only
+  // when it was replaced since (by any process), so lookups repeated for every
+  // object a program creates cost no parsing.
+  std::shared_ptr<const RegistryTree> Snapshot() const;
   // Applies change under the exclusive lock and writes the result atomically.
   // If change throws, nothing is written.
   void Update(const std::function<void(RegistryTree&)>& change);

@@ -25,18 +25,23 @@ bool IsControl(char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7
 // Key paths are non-empty names separated by "\", without control characters,
 // so that every key fits on one "[...]" line of the file.
 void CheckPath(std::string_view path) {
-  const bool emptyName = path.empty() || path.front() == '\\' || path.back() == '\\' ||
-                         path.find("\\\\") != std::string_view::npos;
+  const bool emptyName =
+      path.empty() || path.front() == '\\' || path.back() == '\\' || path.find("\\\\") != std::string_view::npos;
   if (emptyName || std::any_of(path.begin(), path.end(), IsControl)) {
-    throw RegistryError("expected a key path of non-empty names separated by '\\' without control characters",
-                        0);
+    throw RegistryError("expected a key path of non-empty names separated by '\\' without control characters", 0);
   }
 }
 
-template <class Keys>
-auto FindIn(Keys& keys, std::string_view path) {
-  auto it = std::find_if(keys.begin(), keys.end(), [&](const auto& k) { return NamesMatch(k.path, path); });
-  return it == keys.end() ? nullptr : &*it;
+std::string Folded(std::string_view name) {
+  std::string out(name);
+  std::transform(out.begin(), out.end(), out.begin(), FoldAscii);
+  return out;
+}
+
+template <class Keys, class Index>
+auto FindIn(Keys& keys, const Index& index, std::string_view path) {
+  const auto it = index.find(Folded(path));
+  return it == index.end() ? nullptr : &keys[it->second];
 }
 
 template <class Values>
@@ -46,9 +51,14 @@ auto FindValue(Values& values, std::string_view name) {
 
 }  // namespace
 
-RegistryTree::Key* RegistryTree::FindKey(std::string_view path) { return FindIn(keys_, path); }
+RegistryTree::Key* RegistryTree::FindKey(std::string_view path) { return FindIn(keys_, index_, path); }
 
-const RegistryTree::Key* RegistryTree::FindKey(std::string_view path) const { return FindIn(keys_, path); }
+const RegistryTree::Key* RegistryTree::FindKey(std::string_view path) const { return FindIn(keys_, index_, path); }
+
+void RegistryTree::Reindex() {
+  index_.clear();
+  for (std::size_t i = 0; i < keys_.size(); ++i) index_.emplace(Folded(keys_[i].path), i);
+}
 
 bool RegistryTree::HasKey(std::string_view path) const { return FindKey(path) != nullptr; }
 
@@ -64,6 +74,7 @@ void RegistryTree::CreateKey(std::string_view path) {
     if (const Key* key = FindKey(spelled)) {
       spelled = key->path;
     } else {
+      index_.emplace(Folded(spelled), keys_.size());
       keys_.push_back({spelled, {}});
     }
     if (end == std::string_view::npos) return;
@@ -74,6 +85,7 @@ void RegistryTree::CreateKey(std::string_view path) {
 bool RegistryTree::DeleteKey(std::string_view path) {
   if (FindKey(path) == nullptr) return false;
   std::erase_if(keys_, [&](const Key& k) { return NamesMatch(k.path, path) || IsBelow(k.path, path); });
+  Reindex();
   return true;
 }
 
@@ -128,10 +140,9 @@ std::vector<std::string> RegistryTree::Keys() const {
 }
 
 bool operator==(const RegistryTree& a, const RegistryTree& b) {
-  return std::equal(a.keys_.begin(), a.keys_.end(), b.keys_.begin(), b.keys_.end(),
-                    [](const RegistryTree::Key& x, const RegistryTree::Key& y) {
-                      return x.path == y.path && x.values == y.values;
-                    });
+  return std::equal(
+      a.keys_.begin(), a.keys_.end(), b.keys_.begin(), b.keys_.end(),
+      [](const RegistryTree::Key& x, const RegistryTree::Key& y) { return x.path == y.path && x.values == y.values; });
 }
 
 }  // namespace kelvo::com

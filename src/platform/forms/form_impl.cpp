@@ -180,9 +180,19 @@ std::vector<Control*> FormImpl::Controls() const {
   return out;
 }
 
+std::vector<ControlSite*> FormImpl::Named(std::u16string_view name) const {
+  std::vector<ControlSite*> named;
+  const auto [first, last] = byName_.equal_range(text::UpperAnsi(name));
+  for (auto it = first; it != last; ++it) {
+    if (com::NamesEqual(it->second->Name(), name)) named.push_back(it->second);
+  }
+  return named;
+}
+
+// A name and index pair is used once on a form (CheckName).
 Control* FormImpl::Find(std::u16string_view name, std::optional<int> index) const {
-  for (const auto& s : sites_) {
-    if (com::NamesEqual(s->Name(), name) && s->Index() == index) return s.get();
+  for (ControlSite* s : Named(name)) {
+    if (s->Index() == index) return s;
   }
   return nullptr;
 }
@@ -218,12 +228,11 @@ std::vector<ControlSite*> FormImpl::ChildrenOf(const ControlSite* container) con
 
 void FormImpl::CheckName(std::u16string_view name, std::optional<int> index) const {
   if (name.empty()) throw com::Error(com::err::kInvalidCall, u"A control needs a name");
-  for (const auto& s : sites_) {
-    if (!com::NamesEqual(s->Name(), name)) continue;
+  for (const ControlSite* s : Named(name)) {
     // A control array keeps its elements apart by index; a plain name is used once.
     if (!s->Index() || !index || *s->Index() == *index) {
-      throw com::Error(com::err::kInvalidCall, u"The name " + std::u16string(name) + u" is already used on form " +
-                                                   name_);
+      throw com::Error(com::err::kInvalidCall,
+                       u"The name " + std::u16string(name) + u" is already used on form " + name_);
     }
   }
   if (index && (*index < 0 || *index > 32767)) throw com::Error(com::err::kInvalidCall, u"Invalid control index");
@@ -235,9 +244,10 @@ ControlSite& FormImpl::CreateControl(std::u16string_view progid, std::u16string_
   Busy busy(app_);
   CheckName(name, index);
   ControlObject made = CreateControlObject(progid);
-  sites_.push_back(std::make_unique<ControlSite>(*this, container, std::u16string(progid), std::u16string(name),
-                                                 index, std::move(made.control), rect));
+  sites_.push_back(std::make_unique<ControlSite>(*this, container, std::u16string(progid), std::u16string(name), index,
+                                                 std::move(made.control), rect));
   ControlSite& site = *sites_.back();
+  byName_.emplace(text::UpperAnsi(site.Name()), &site);
   tabOrder_.push_back(&site);
   try {
     site.Start(bag, init);
@@ -277,6 +287,8 @@ void FormImpl::RemoveControl(Control& control) {
   site->Stop();
   Forget(*site);
   const auto it = std::find_if(sites_.begin(), sites_.end(), [site](const auto& p) { return p.get() == site; });
+  const auto [first, last] = byName_.equal_range(text::UpperAnsi(site->Name()));
+  byName_.erase(std::find_if(first, last, [site](const auto& named) { return named.second == site; }));
   std::unique_ptr<ControlSite> owned = std::move(*it);
   sites_.erase(it);
   app_.Bury(std::move(owned));

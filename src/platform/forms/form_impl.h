@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/forms/app_impl.h"
@@ -43,8 +44,8 @@ class FormImpl final : public Form {
   Control* Find(std::u16string_view name, std::optional<int> index) const override;
   Control* FindRef(std::u16string_view ref) const override;
   Control* FromHwnd(win::HWND hwnd) const override;
-  Control& AddControl(std::u16string_view progid, std::u16string_view name, const TwipsRect& rect,
-                      Control* container, std::optional<int> index) override;
+  Control& AddControl(std::u16string_view progid, std::u16string_view name, const TwipsRect& rect, Control* container,
+                      std::optional<int> index) override;
   Control& ReadControl(std::u16string_view progid, std::u16string_view name, const TwipsRect& rect,
                        const OrderedBag& bag, Control* container, std::optional<int> index) override;
   void RemoveControl(Control& control) override;
@@ -109,6 +110,7 @@ class FormImpl final : public Form {
   void OnClientResized(int widthPx, int heightPx);
   ControlSite* SiteOf(Control& control) const;
   void CheckName(std::u16string_view name, std::optional<int> index) const;
+  std::vector<ControlSite*> Named(std::u16string_view name) const;
   void Forget(ControlSite& site);
   void UpdateDisplayedDefault();
   ControlSite* NextInTabOrder(ControlSite* from, bool backwards) const;
@@ -136,6 +138,9 @@ class FormImpl final : public Form {
   com::ComPtr<FormObject> object_;
 
   std::vector<std::unique_ptr<ControlSite>> sites_;  // creation order
+  // The sites by name in upper case (names compare case-insensitively), so
+  // that finding or checking a name does not walk every control.
+  std::unordered_multimap<std::u16string, ControlSite*> byName_;
   std::vector<ControlSite*> tabOrder_;
   std::vector<ControlSite*> selection_;
   ControlSite* active_ = nullptr;

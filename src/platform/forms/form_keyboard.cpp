@@ -3,6 +3,7 @@
 // control and Escape for the Cancel control.
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "platform/base/text.h"
 #include "platform/forms/form_impl.h"
@@ -178,11 +179,11 @@ void FormImpl::MoveInTabOrder(ControlSite& site, std::int16_t index) {
 }
 
 void FormImpl::ApplyTabIndices(const std::vector<std::pair<ControlSite*, int>>& wanted) {
-  auto key = [&wanted](const ControlSite* s) {
-    for (const auto& [site, index] : wanted) {
-      if (site == s) return index;
-    }
-    return 0x7FFFFFFF;
+  std::unordered_map<const ControlSite*, int> indexOf;
+  for (const auto& [site, index] : wanted) indexOf.emplace(site, index);
+  auto key = [&indexOf](const ControlSite* s) {
+    const auto it = indexOf.find(s);
+    return it != indexOf.end() ? it->second : 0x7FFFFFFF;
   };
   std::stable_sort(tabOrder_.begin(), tabOrder_.end(),
                    [&key](const ControlSite* a, const ControlSite* b) { return key(a) < key(b); });

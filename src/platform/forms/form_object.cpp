@@ -36,7 +36,7 @@ class ControlsCollection final : public com::Object<com::IDispatch> {
     static const Map map{
         Map::Get(u"Count",
                  [](ControlsCollection& c) {
-                   return com::Variant::Long(static_cast<std::int32_t>(c.owner_->Live().Controls().size()));
+                   return com::Variant::Long(static_cast<std::int32_t>(c.owner_->Live().Sites().size()));
                  }),
         Map::Get(u"Item", 1, [](ControlsCollection& c, Map::Args a) { return c.Item(a[0]); }),
     };
@@ -45,7 +45,7 @@ class ControlsCollection final : public com::Object<com::IDispatch> {
 
   com::Variant Item(const com::Variant& key) {
     FormImpl& form = owner_->Live();
-    const std::vector<Control*> controls = form.Controls();
+    const auto& controls = form.Sites();  // not copied: a sweep reads every item
     if (key.IsString()) {
       if (Control* c = form.FindRef(key.ToString())) return com::Variant::Object(c->Extender());
       throw com::Error(com::err::kSubscript);
@@ -70,9 +70,7 @@ const Map& FormMembers() {
       Map::Get(u"hwnd", [](FormImpl& f) { return com::Variant::Long(static_cast<std::int32_t>(f.Hwnd())); }),
       Map::Get(u"MDIChild", [](FormImpl& f) { return com::Variant::Boolean(f.IsMDIChild()); }),
       Map::Get(u"Controls",
-               [](FormImpl& f) {
-                 return com::Variant::Object(com::MakeObject<ControlsCollection>(f.Object()));
-               }),
+               [](FormImpl& f) { return com::Variant::Object(com::MakeObject<ControlsCollection>(f.Object())); }),
       Map::Get(u"ActiveControl",
                [](FormImpl& f) {
                  Control* c = f.ActiveControl();
@@ -88,8 +86,7 @@ const Map& FormMembers() {
       Map::Let(u"Height", [](FormImpl& f, V v) { f.SetClientSize(f.ClientWidth(), v.ToDouble()); }),
       Map::Get(u"ScaleWidth", [](FormImpl& f) { return Twips(f.ClientWidth()); }),
       Map::Get(u"ScaleHeight", [](FormImpl& f) { return Twips(f.ClientHeight()); }),
-      Map::Get(u"BackColor",
-               [](FormImpl& f) { return com::Variant::Long(static_cast<std::int32_t>(f.BackColor())); }),
+      Map::Get(u"BackColor", [](FormImpl& f) { return com::Variant::Long(static_cast<std::int32_t>(f.BackColor())); }),
       Map::Let(u"BackColor", [](FormImpl& f, V v) { f.SetBackColor(static_cast<gfx::OleColor>(v.ToLong())); }),
       Map::Get(u"Font", [](FormImpl& f) { return com::Variant::Object(CreateFontObject(f.AmbientFontDesc())); }),
       Map::Set(u"Font",

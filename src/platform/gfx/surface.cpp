@@ -96,10 +96,25 @@ void Surface::Clear() {
   Touch();
 }
 
+// Lines along an axis in copy mode are written as spans: the same pixels as
+// the walk (the end point left out), without a call per pixel.
 void Surface::Line(double x1, double y1, double x2, double y2, OleColor color) {
   const Rgb pen = ResolveColor(color);
-  ForEachLinePixel(ToPixelX(x1), ToPixelY(y1), ToPixelX(x2), ToPixelY(y2), widthPx(), heightPx(),
-                   [&](int x, int y) { Plot(x, y, pen); });
+  const int px1 = ToPixelX(x1), py1 = ToPixelY(y1), px2 = ToPixelX(x2), py2 = ToPixelY(y2);
+  if (drawMode_ == DrawMode::CopyPen && py1 == py2 && px1 != px2) {
+    if (py1 >= 0 && py1 < heightPx()) {
+      const Span xs = Clip(px1 < px2 ? Span{px1, px2 - 1} : Span{px2 + 1, px1}, widthPx());
+      const auto row = image_.pixels().begin() + static_cast<std::ptrdiff_t>(py1) * widthPx();
+      if (xs.from <= xs.to) std::fill(row + xs.from, row + xs.to + 1, ToArgb(pen));
+    }
+  } else if (drawMode_ == DrawMode::CopyPen && px1 == px2 && py1 != py2) {
+    if (px1 >= 0 && px1 < widthPx()) {
+      const Span ys = Clip(py1 < py2 ? Span{py1, py2 - 1} : Span{py2 + 1, py1}, heightPx());
+      for (int y = ys.from; y <= ys.to; ++y) image_.Set(px1, y, ToArgb(pen));
+    }
+  } else {
+    ForEachLinePixel(px1, py1, px2, py2, widthPx(), heightPx(), [&](int x, int y) { Plot(x, y, pen); });
+  }
   Touch();
 }
 
@@ -208,8 +223,8 @@ void Surface::DrawTextPx(int x, int y, std::u16string_view line, Rgb color, cons
   for (int ay = 0; ay < area.height(); ++ay) {
     for (int ax = 0; ax < area.width(); ++ax) area.Set(ax, ay, image_.At(xs.from + ax, ys.from + ay));
   }
-  Face().Draw(area, NearestPixel(static_cast<double>(x) - xs.from), NearestPixel(static_cast<double>(y) - ys.from), line,
-              color);
+  Face().Draw(area, NearestPixel(static_cast<double>(x) - xs.from), NearestPixel(static_cast<double>(y) - ys.from),
+              line, color);
   for (int ay = 0; ay < area.height(); ++ay) {
     for (int ax = 0; ax < area.width(); ++ax) image_.Set(xs.from + ax, ys.from + ay, area.At(ax, ay));
   }

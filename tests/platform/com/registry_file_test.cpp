@@ -86,6 +86,26 @@ TEST_F(RegistryFile, AnUnchangedTreeIsNotRewritten) {
   EXPECT_EQ(kelvo::testing::ReadFileBytes(file_), handWritten);
 }
 
+// The shared snapshot follows every replacement of the file: this process's
+// updates (even two within one tick of the file system's clock) and another
+// writer's, and a file that turns unreadable is refused, not served stale.
+TEST_F(RegistryFile, SnapshotFollowsEveryChangeOfTheFile) {
+  EXPECT_TRUE(registry_.Snapshot()->Keys().empty());
+  for (const char* value : {"1", "2"}) {
+    registry_.Update([&](RegistryTree& t) { t.SetValue("A", "", RegValue::Str(value)); });
+    EXPECT_EQ(registry_.Snapshot()->GetValue("A", ""), RegValue::Str(value));
+  }
+  const auto kept = registry_.Snapshot();
+  EXPECT_EQ(registry_.Snapshot(), kept);
+  const std::filesystem::path other = file_.string() + ".other";
+  WriteBytes(other, "[B]\n");
+  std::filesystem::rename(other, file_);
+  EXPECT_TRUE(registry_.Snapshot()->HasKey("B"));
+  WriteBytes(other, "[B\n");
+  std::filesystem::rename(other, file_);
+  EXPECT_THROW(registry_.Snapshot(), RegistryError);
+}
+
 TEST_F(RegistryFile, SystemRegistryLivesUnderTheRoot) {
   EXPECT_EQ(SystemRegistry().file(), root_.dir() / "registry");
   EXPECT_EQ(SystemRegistry().file(), env::RegistryFile());

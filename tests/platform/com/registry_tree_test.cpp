@@ -16,7 +16,9 @@ RegistryTree Sample() {
   tree.SetValue("HKEY_CLASSES_ROOT\\CLSID\\{1}\\InprocServer32", "ThreadingModel", RegValue::Str("Apartment"));
   tree.SetValue("HKEY_CLASSES_ROOT\\CLSID\\{1}", "MiscStatus", RegValue::Dword(0x2031));
   tree.SetValue("HKEY_CLASSES_ROOT\\Odd", "quote\"back\\slash", RegValue::Str("line\nfeed\ttab\r\x01\x7F end"));
-  tree.SetValue("HKEY_CLASSES_ROOT\\Odd", "utf8", RegValue::Str("Licen\xC3\xA7" "a [x] = ;"));
+  tree.SetValue("HKEY_CLASSES_ROOT\\Odd", "utf8",
+                RegValue::Str("Licen\xC3\xA7"
+                              "a [x] = ;"));
   tree.CreateKey("HKEY_CURRENT_USER\\Empty Key\\With ] bracket");
   return tree;
 }
@@ -34,8 +36,7 @@ TEST(RegistryTree, TextIsReadable) {
   tree.SetValue("HKEY_CLASSES_ROOT\\A", "Flags", RegValue::Dword(15));
   const std::string text = tree.Serialize();
   EXPECT_NE(text.find("\n[HKEY_CLASSES_ROOT]\n"), std::string::npos);
-  EXPECT_NE(text.find("\n[HKEY_CLASSES_ROOT\\A]\n@=\"say \\\"hi\\\"\"\n\"Flags\"=dword:0000000F\n"),
-            std::string::npos);
+  EXPECT_NE(text.find("\n[HKEY_CLASSES_ROOT\\A]\n@=\"say \\\"hi\\\"\"\n\"Flags\"=dword:0000000F\n"), std::string::npos);
 }
 
 TEST(RegistryTree, ParsesCommentsBlanksLineEndsAndByteOrderMark) {
@@ -86,6 +87,11 @@ TEST(RegistryTree, DeleteKeyTakesSubkeysButNotNamesSharingAPrefix) {
   EXPECT_TRUE(tree.DeleteKey("r\\a"));
   EXPECT_EQ(tree.Keys(), (Strings{"R", "R\\AB", "R\\A2"}));
   EXPECT_FALSE(tree.DeleteKey("R\\A"));
+  // Keys after the deleted ones are still found, and found again once recreated.
+  EXPECT_TRUE(tree.HasKey("r\\a2"));
+  tree.SetValue("R\\A\\Deep", "v", RegValue::Dword(1));
+  EXPECT_EQ(tree.GetValue("R\\a\\DEEP", "V"), RegValue::Dword(1));
+  EXPECT_EQ(tree.Keys(), (Strings{"R", "R\\AB", "R\\A2", "R\\A", "R\\A\\Deep"}));
 }
 
 TEST(RegistryTree, SubKeysAreImmediateChildrenInOrder) {

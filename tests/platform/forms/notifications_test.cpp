@@ -1,7 +1,6 @@
 // The order of notifications a control receives from its container.
 
 #include "fixture.h"
-
 #include "platform/com/error.h"
 
 namespace kelvo::forms::test {
@@ -50,6 +49,11 @@ TEST_F(NotificationOrder, RemovingTerminatesInnerControlsFirst) {
   f.RemoveControl(outer);
   EXPECT_EQ(Log(), "inner.Terminate outer.Terminate");
   EXPECT_EQ(f.Controls().size(), 0u);
+  // Their names are free again, whatever their case.
+  EXPECT_EQ(f.Find(u"INNER", std::nullopt), nullptr);
+  Control& again = Add(f, kRecorder, u"Outer");
+  EXPECT_EQ(f.Find(u"outer", std::nullopt), &again);
+  EXPECT_THROW(Add(f, kRecorder, u"OUTER"), com::Error);
 }
 
 TEST_F(NotificationOrder, FocusMovesWithLostFocusThenGotFocus) {

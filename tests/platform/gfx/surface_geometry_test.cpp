@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/gfx/raster_line.h"
 #include "platform/gfx/surface.h"
 
 namespace kelvo::gfx {
@@ -48,6 +49,27 @@ TEST_P(SurfaceGeometry, VerticalLineCoversItsStartButNotItsEnd) {
   for (int y = 2; y <= 11; ++y) EXPECT_TRUE(Inked(5, y)) << y;
   EXPECT_FALSE(Inked(5, 12));
   EXPECT_EQ(InkCount(), 10);
+}
+
+// Lines along an axis, either way and crossing any edge, ink what the walk inks.
+TEST_P(SurfaceGeometry, AxisLinesInkWhatTheWalkInks) {
+  const int ends[] = {-5, 0, 3, 39, 40, 99, 100, 130};
+  for (const int a : ends) {
+    for (const int b : ends) {
+      for (const bool across : {true, false}) {
+        s.Clear();
+        int walked = 0;
+        if (across) {
+          s.Line(Px(a), Px(7), Px(b), Px(7), kBlack);
+          ForEachLinePixel(a, 7, b, 7, 100, 40, [&](int x, int y) { walked += Inked(x, y) ? 1 : 0; });
+        } else {
+          s.Line(Px(9), Px(a), Px(9), Px(b), kBlack);
+          ForEachLinePixel(9, a, 9, b, 100, 40, [&](int x, int y) { walked += Inked(x, y) ? 1 : 0; });
+        }
+        EXPECT_EQ(InkCount(), walked) << a << ' ' << b << ' ' << across;
+      }
+    }
+  }
 }
 
 TEST_P(SurfaceGeometry, DiagonalLineStepsOnePixelEachWay) {
