@@ -75,8 +75,14 @@ void Surface::SetFont(const FontDesc& font) {
 int Surface::ToPixelX(double twips) const { return TwipsToPixel(twips, tppX_); }
 int Surface::ToPixelY(double twips) const { return TwipsToPixel(twips, tppY_); }
 
+// Resolved again only when the font or the process's font source changed:
+// every paint measures and prints, and resolving is a keyed lookup under a lock.
 const FontFace& Surface::Face() const {
-  face_ = ResolveFont(font_, 1440 / tppY_);
+  const FontSource source = CurrentFontSource();
+  if (!face_ || faceSource_ != source) {
+    face_ = ResolveFont(font_, 1440 / tppY_);
+    faceSource_ = source;
+  }
   return *face_;
 }
 
@@ -162,25 +168,24 @@ void Surface::Print(std::u16string_view text) {
   int y = ToPixelY(currentY_);
   RecordPrint(std::u16string(text), x, y, foreColor_);
   const Rgb color = ResolveColor(foreColor_);
-  const auto lines = SplitLines(text);
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    face.Draw(image_, i == 0 ? x : 0, y, lines[i], color);
+  const std::size_t lines = ForEachLine(text, [&](std::u16string_view line, std::size_t i) {
+    face.Draw(image_, i == 0 ? x : 0, y, line, color);
     y += face.Height();
-  }
+  });
   currentX_ = 0;
-  currentY_ += static_cast<double>(lines.size()) * face.Height() * tppY_;
+  currentY_ += static_cast<double>(lines) * face.Height() * tppY_;
   Touch();
 }
 
 double Surface::TextWidth(std::u16string_view text) const {
   const FontFace& face = Face();
   int widest = 0;
-  for (std::u16string_view line : SplitLines(text)) widest = std::max(widest, face.Width(line));
+  ForEachLine(text, [&](std::u16string_view line, std::size_t) { widest = std::max(widest, face.Width(line)); });
   return static_cast<double>(widest) * tppX_;
 }
 
 double Surface::TextHeight(std::u16string_view text) const {
-  return static_cast<double>(SplitLines(text).size()) * Face().Height() * tppY_;
+  return static_cast<double>(ForEachLine(text, [](std::u16string_view, std::size_t) {})) * Face().Height() * tppY_;
 }
 
 void Surface::PaintPicture(const Image& picture, double x, double y, double width, double height) {

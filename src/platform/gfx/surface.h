@@ -34,8 +34,8 @@ struct RectPx {
 // One text drawing, as the console's `prints` query reports it.
 struct PrintRecord {
   std::u16string text;
-  int x = 0, y = 0;     // pixel where the drawing started
-  OleColor color = 0;   // the foreground colour as set, unresolved
+  int x = 0, y = 0;    // pixel where the drawing started
+  OleColor color = 0;  // the foreground colour as set, unresolved
 };
 
 class Surface {
@@ -71,15 +71,15 @@ class Surface {
   void Box(double x1, double y1, double x2, double y2, OleColor color);
   void FilledBox(double x1, double y1, double x2, double y2, OleColor color);
   void SetPixel(double x, double y, OleColor color);
-  void Print(std::u16string_view text);  // in ForeColor
+  void Print(std::u16string_view text);               // in ForeColor
   double TextWidth(std::u16string_view text) const;   // twips; the widest line
   double TextHeight(std::u16string_view text) const;  // twips; lines times line height
   void PaintPicture(const Image& picture, double x, double y, double width, double height);
 
   // Drawing in pixels, for the window-system calls (DrawTextA, DrawFocusRect).
   void FillRectPx(const RectPx& r, Rgb color);
-  void SetPixelPx(int x, int y, Rgb color);  // honours the draw mode
-  void InvertPixelPx(int x, int y);          // XOR with white (focus rectangle)
+  void SetPixelPx(int x, int y, Rgb color);                            // honours the draw mode
+  void InvertPixelPx(int x, int y);                                    // XOR with white (focus rectangle)
   void DrawTextPx(int x, int y, std::u16string_view line, Rgb color);  // one line, transparent
   void DrawTextPx(int x, int y, std::u16string_view line, Rgb color, const RectPx& clip);  // only inside clip
   void RecordPrint(std::u16string text, int x, int y, OleColor color);
@@ -107,6 +107,7 @@ class Surface {
   OleColor foreColor_ = 0x80000012u;
   FontDesc font_;
   mutable std::shared_ptr<const FontFace> face_;
+  mutable FontSource faceSource_ = FontSource::Builtin;  // the source face_ was resolved from
   DrawMode drawMode_ = DrawMode::CopyPen;
   double currentX_ = 0;
   double currentY_ = 0;

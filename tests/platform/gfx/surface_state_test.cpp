@@ -118,6 +118,15 @@ TEST_F(SurfaceState, BoldTextIsWider) {
   EXPECT_EQ(s.TextWidth(u"Kelvo"), normal + 5 * 15);
 }
 
+TEST_F(SurfaceState, TheFaceFollowsAChangeOfFontSource) {
+  const FontSource before = CurrentFontSource();
+  SetFontSource(FontSource::Builtin);
+  const FontFace* builtin = &s.Face();
+  SetFontSource(FontSource::System);
+  EXPECT_NE(&s.Face(), builtin);
+  SetFontSource(before);
+}
+
 TEST_F(SurfaceState, PaintPictureStretchesNearestNeighbour) {
   Image picture(2, 2);
   picture.Set(0, 0, 0xFFFF0000u);
