@@ -34,6 +34,7 @@
 // 450, and so is a wrong number of arguments. Arguments are passed by
 // reference: a method may change them and the caller reads them back.
 
+#include <array>
 #include <cstddef>
 #include <functional>
 #include <initializer_list>
@@ -41,6 +42,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -100,10 +102,11 @@ class DispatchMap {
   // Throws std::logic_error when a name appears twice with the same kind.
   DispatchMap(std::initializer_list<Member> members) : DispatchMap(std::vector<Member>(members)) {}
   explicit DispatchMap(std::vector<Member> members) : members_(std::move(members)) {
-    for (auto it = members_.begin(); it != members_.end(); ++it) {
-      if (Find(it->name, it->kind) != &*it) {
-        throw std::logic_error("dispatch table lists " + text::ToUtf8(it->name) + " twice");
-      }
+    for (std::size_t i = 0; i < members_.size(); ++i) {
+      Slots& slots = index_.try_emplace(members_[i].name, EmptySlots()).first->second;
+      std::size_t& slot = slots[Slot(members_[i].kind)];
+      if (slot != kNone) throw std::logic_error("dispatch table lists " + text::ToUtf8(members_[i].name) + " twice");
+      slot = i;
     }
   }
 
@@ -128,11 +131,18 @@ class DispatchMap {
             }};
   }
 
+  // Each name's members by kind, as positions in members_ (kNone where absent):
+  // built once per table, so a call finds its member by one hashed lookup.
+  using Slots = std::array<std::size_t, 4>;
+  static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+  static Slots EmptySlots() { return {kNone, kNone, kNone, kNone}; }
+  static std::size_t Slot(InvokeKind kind) { return static_cast<std::size_t>(kind); }
+
   const Member* Find(std::u16string_view name, InvokeKind kind) const {
-    for (const Member& m : members_) {
-      if (m.kind == kind && NamesEqual(m.name, name)) return &m;
-    }
-    return nullptr;
+    const auto it = index_.find(name);
+    if (it == index_.end()) return nullptr;
+    const std::size_t i = it->second[Slot(kind)];
+    return i == kNone ? nullptr : &members_[i];
   }
 
   const Member& Resolve(std::u16string_view name, InvokeKind kind) const {
@@ -166,6 +176,7 @@ class DispatchMap {
   }
 
   std::vector<Member> members_;
+  std::unordered_map<std::u16string, Slots, NameHashing, NamesMatch> index_;
 };
 
 }  // namespace kelvo::com

@@ -23,6 +23,13 @@ bool NamesEqual(std::u16string_view a, std::u16string_view b) {
   return true;
 }
 
+// FNV-1a over the folded characters.
+std::size_t NameHash(std::u16string_view name) {
+  std::size_t h = 14695981039346656037ull;
+  for (const char16_t c : name) h = (h ^ FoldAscii(c)) * 1099511628211ull;
+  return h;
+}
+
 const MemberInfo* InterfaceInfo::Find(std::u16string_view member, MemberKind kind) const {
   for (const auto& m : members) {
     if (m.kind == kind && NamesEqual(m.name, member)) return &m;

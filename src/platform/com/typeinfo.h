@@ -4,8 +4,10 @@
 // number order. The control library carries this data in code; the container,
 // the focus engine, the property pages and the console read it.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/com/guid.h"
@@ -13,7 +15,15 @@
 namespace kelvo::com {
 
 enum class TypeKind : std::uint8_t {
-  Void, Boolean, Integer, Long, Single, Double, String, Variant, Object,
+  Void,
+  Boolean,
+  Integer,
+  Long,
+  Single,
+  Double,
+  String,
+  Variant,
+  Object,
   Color,    // OLE colour, a 32-bit value
   Font,     // font object
   Picture,  // picture object
@@ -119,8 +129,8 @@ struct CoClassInfo {
   const EventInterfaceInfo* eventInterface = nullptr;  // nullptr for property pages
   std::u16string defaultEvent;                         // empty when none
   std::uint32_t miscStatus = 0;
-  std::vector<CLSID> propertyPages;                    // in the designer's order
-  std::uint16_t toolboxBitmap = 0;                     // resource id
+  std::vector<CLSID> propertyPages;  // in the designer's order
+  std::uint16_t toolboxBitmap = 0;   // resource id
 };
 
 struct TypeLibInfo {
@@ -139,5 +149,17 @@ struct TypeLibInfo {
 
 // Case-insensitive comparison of member names (ASCII letters).
 bool NamesEqual(std::u16string_view a, std::u16string_view b);
+// A hash of a member name that agrees with NamesEqual.
+std::size_t NameHash(std::u16string_view name);
+
+// Hash and equality for containers keyed by member name, found by any string view.
+struct NameHashing {
+  using is_transparent = void;
+  std::size_t operator()(std::u16string_view name) const { return NameHash(name); }
+};
+struct NamesMatch {
+  using is_transparent = void;
+  bool operator()(std::u16string_view a, std::u16string_view b) const { return NamesEqual(a, b); }
+};
 
 }  // namespace kelvo::com

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "platform/com/typeinfo.h"
+
+#include <gtest/gtest.h>
 
 namespace kelvo::com {
 namespace {
@@ -11,6 +11,8 @@ TEST(TypeInfo, NamesCompareIgnoringAsciiCaseOnly) {
   EXPECT_FALSE(NamesEqual(u"Text", u"Text1"));
   EXPECT_FALSE(NamesEqual(u"Á", u"á"));
   EXPECT_FALSE(NamesEqual(u"[", u"{"));  // differ by the case bit, but are not letters
+  EXPECT_EQ(NameHash(u"BackColor"), NameHash(u"BACKCOLOR"));
+  EXPECT_NE(NameHash(u"Á"), NameHash(u"á"));
 }
 
 InterfaceInfo SampleInterface() {
