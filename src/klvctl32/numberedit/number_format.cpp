@@ -18,13 +18,30 @@ int Position(std::u16string_view text, std::u16string_view sep) {
 }
 
 // At most count characters from 1-based position start on.
-std::u16string Mid(std::u16string_view text, int start, int count) {
+std::u16string_view MidView(std::u16string_view text, int start, int count) {
   const auto from = static_cast<std::size_t>(std::max(start, 1) - 1);
   if (from >= text.size() || count <= 0) return {};
-  return std::u16string(text.substr(from, static_cast<std::size_t>(count)));
+  return text.substr(from, static_cast<std::size_t>(count));
+}
+
+std::u16string Mid(std::u16string_view text, int start, int count) {
+  return std::u16string(MidView(text, start, count));
 }
 
 std::u16string Left(std::u16string_view text, int count) { return Mid(text, 1, count); }
+
+// Appends digits, a leading minus kept in front, with the thousands separator
+// between groups of three counted from the right.
+void AppendGrouped(const NumberEditState& s, std::u16string_view digits, std::u16string& out) {
+  if (digits.starts_with(u'-')) {
+    out += u'-';
+    digits.remove_prefix(1);
+  }
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) out += s.ThSepChar;
+    out += digits[i];
+  }
+}
 
 bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
@@ -126,29 +143,29 @@ std::u16string NormalizeNumberText(NumberEditState& s) {
 }
 
 std::u16string GroupThousands(const NumberEditState& s, std::u16string_view digits) {
-  const bool negative = digits.starts_with(u'-');
-  if (negative) digits.remove_prefix(1);
   std::u16string grouped;
-  int counted = 0;
-  for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-    if (counted > 0 && counted % 3 == 0) grouped.insert(0, s.ThSepChar);
-    grouped.insert(grouped.begin(), *it);
-    ++counted;
-  }
-  return negative ? u"-" + grouped : grouped;
+  AppendGrouped(s, digits, grouped);
+  return grouped;
 }
 
+// Built in one string: this runs on every keystroke's repaint.
 std::u16string FormatNumberForDisplay(NumberEditState& s, std::u16string_view text, bool normalize) {
-  std::u16string shown(text);
   if (normalize) {
     s.Text = NormalizeNumberText(s);
-    shown = s.Text;
+    text = s.Text;
   }
   if (!s.ThSeparator) return s.Text;
-  const int p = Position(shown, s.DecSepChar);
-  if (p == 0) return GroupThousands(s, shown);
-  return GroupThousands(s, Left(shown, p - 1)) + s.DecSepChar +
-         Mid(shown, p + static_cast<int>(s.DecSepChar.size()), DecPlaces(s));
+  std::u16string shown;
+  shown.reserve(text.size() * 4 / 3 + s.DecSepChar.size() + 2);
+  const int p = Position(text, s.DecSepChar);
+  if (p == 0) {
+    AppendGrouped(s, text, shown);
+    return shown;
+  }
+  AppendGrouped(s, MidView(text, 1, p - 1), shown);
+  shown += s.DecSepChar;
+  shown += MidView(text, p + static_cast<int>(s.DecSepChar.size()), DecPlaces(s));
+  return shown;
 }
 
 std::u16string ValueNotation(double value) {

@@ -41,6 +41,14 @@ TEST(GroupThousands, GroupsAnyCharactersAndKeepsTheSign) {
   EXPECT_EQ(GroupThousands(s, u""), u"");
 }
 
+TEST(FormatNumberForDisplay, GroupsTheWholePartAndCutsTheDecimals) {
+  NumberEditState s = Brazil(2);
+  s.Text = u"-1234567,891";
+  EXPECT_EQ(FormatNumberForDisplay(s, s.Text, false), u"-1.234.567,89");
+  s.Text = u"123";
+  EXPECT_EQ(FormatNumberForDisplay(s, s.Text, false), u"123");
+}
+
 TEST(ValueNotation, WritesPlainDigitsThatReadBackWithin15Digits) {
   EXPECT_EQ(ValueNotation(0.5), u".5");
   EXPECT_EQ(ValueNotation(-0.5), u"-.5");
