@@ -11,17 +11,11 @@ set -Eeuo pipefail
 
 dist=$1 regsvr=$2 platform=$3 work=$4
 
-fail() {
-  echo "FAIL: $*" >&2
-  [[ -s $work/setup.out ]] && { echo "--- setup output:" >&2; cat "$work/setup.out" >&2; }
-  exit 1
-}
-trap 'fail "line $LINENO: $BASH_COMMAND failed"' ERR
+show_on_failure=("$work/setup.out")
+# shellcheck source=../support/window_test.sh
+source "$(dirname "$0")/../support/window_test.sh"
 
-for tool in xdotool import convert; do
-  command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-deps.sh installs it)"
-done
-[[ -n ${DISPLAY:-} ]] || fail "no X display: run this under xvfb-run"
+require_display xdotool import convert
 
 rm -rf "$work" && mkdir -p "$work/root/system32"
 export KELVO_ROOT=$work/root

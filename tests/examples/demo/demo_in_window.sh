@@ -11,19 +11,11 @@ set -Eeuo pipefail
 
 demo=$1 regsvr=$2 server=$3 work=$4
 
-fail() {
-  echo "FAIL: $*" >&2
-  [[ -f $work/events.log ]] && { echo "--- event log:" >&2; tail -n 20 "$work/events.log" >&2; }
-  [[ -s $work/demo.out ]] && { echo "--- demo output:" >&2; cat "$work/demo.out" >&2; }
-  exit 1
-}
-# A command that fails unchecked (an X request on a window gone) says where.
-trap 'fail "line $LINENO: $BASH_COMMAND failed"' ERR
+show_on_failure=("$work/events.log" "$work/demo.out")
+# shellcheck source=../../support/window_test.sh
+source "$(dirname "$0")/../../support/window_test.sh"
 
-for tool in xdotool import compare convert; do
-  command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-deps.sh installs it)"
-done
-[[ -n ${DISPLAY:-} ]] || fail "no X display: run this under xvfb-run"
+require_display xdotool import compare convert
 
 rm -rf "$work" && mkdir -p "$work/root"
 export KELVO_ROOT=$work/root

@@ -10,17 +10,11 @@ set -Eeuo pipefail
 
 formrun=$1 regsvr=$2 server=$3 demo=$4 work=$5
 
-fail() {
-  echo "FAIL: $*" >&2
-  [[ -s $work/formrun.out ]] && { echo "--- formrun output:" >&2; cat "$work/formrun.out" >&2; }
-  exit 1
-}
-trap 'fail "line $LINENO: $BASH_COMMAND failed"' ERR
+show_on_failure=("$work/formrun.out")
+# shellcheck source=../../support/window_test.sh
+source "$(dirname "$0")/../../support/window_test.sh"
 
-for tool in xdotool import; do
-  command -v "$tool" >/dev/null || fail "$tool is missing (scripts/install-deps.sh installs it)"
-done
-[[ -n ${DISPLAY:-} ]] || fail "no X display: run this under xvfb-run"
+require_display xdotool import
 
 rm -rf "$work" && mkdir -p "$work/root"
 cp -r "$demo/customer_card.frm" "$demo/pictures" "$work/"
